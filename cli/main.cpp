@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("vandor-cli: not built yet");
+    return 2;
+}

@@ -1,0 +1,32 @@
+// The part of GameState that a puzzle file keeps: mode, size, every cell
+// code with its Wall ring, the counters stored in the file and the undo
+// history. Files and the text notation are read into a PuzzleRecord first and
+// copied into GameState only when the whole input was accepted.
+#pragma once
+
+#include <cstdint>
+
+#include "model/GameState.h"
+
+struct PuzzleRecord {
+    std::int32_t mode = CreateMode;
+    std::int32_t layoutState = 2;
+    std::int32_t width = 9;
+    std::int32_t height = 9;
+    std::int32_t boardFlag = 1;
+    std::int32_t emptyCount = 0;
+    std::int32_t undoCount = 0;
+    std::uint8_t codes[kBoardCells][kBoardCells] = {};  // [x][y], as Board
+    std::uint8_t undoX[kUndoEntries] = {};
+    std::uint8_t undoY[kUndoEntries] = {};
+    std::uint8_t undoPrev[kUndoEntries] = {};
+};
+
+// A record of the current GameState.
+PuzzleRecord CapturePuzzle();
+
+// Makes GameState hold the record: mode, size, boardFlag, emptyCount, the undo
+// history and the code of every cell (the solver's closed and visited bytes are
+// left alone). Afterwards layoutState is 1, refitPending 1 and status
+// StatusNone, as after a complete load: the next paint fits the window.
+void ApplyPuzzle(const PuzzleRecord& record);

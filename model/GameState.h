@@ -1,0 +1,123 @@
+// The whole state of the puzzle: one program-wide record that every part of
+// the program reads and writes directly. No Qt here: the model, the solver and
+// the file code build and test without a display.
+#pragma once
+
+#include <cstdint>
+
+// What a cell holds. A placed stone is one whose code is greater than 3.
+enum CellCode : std::uint8_t {
+    Empty = 0,
+    GivenWhite = 1,
+    GivenBlack = 2,
+    Wall = 3,
+    PlacedWhite = 4,
+    PlacedBlack = 5,
+};
+
+// Values of GameState.mode.
+enum Mode : std::int32_t {
+    CreateMode = 0,
+    SolveStart = 1,
+    SolveInProgress = 2,
+    SolveFinished = 3,
+};
+
+// Values of GameState.status; each selects one line of the status line
+// (see StatusText.h).
+enum Status : std::int32_t {
+    StatusNone = 0,
+    StatusContradiction = 1,
+    StatusUnsolvable = 2,
+    StatusLoadFailed = 3,
+    StatusAnalyzing = 4,
+    StatusMultipleSolutions = 5,
+};
+
+struct Cell {
+    std::uint8_t code;     // a CellCode
+    std::uint8_t closed;   // solver: the stone is finished with (CloseCell)
+    std::uint8_t visited;  // solver: flood-fill mark
+};
+
+// The grid is 22 x 22 cells indexed [x][y]; the playable cells are
+// 1..width x 1..height, everything around them holds Wall, so every
+// neighbour of a playable cell lies inside the array.
+constexpr int kBoardCells = 22;
+constexpr int kMinSize = 5;
+constexpr int kMaxSize = 15;
+constexpr int kUndoEntries = 200;
+
+using Board = Cell[kBoardCells][kBoardCells];
+
+// The user's moves in solve mode; entry undoCount-1 is the newest.
+struct UndoHistory {
+    std::uint8_t undoX[kUndoEntries];
+    std::uint8_t undoY[kUndoEntries];
+    std::uint8_t undoPrev[kUndoEntries];
+    std::int32_t undoCount;
+};
+
+// The solver's single saved copy for trial placement.
+struct SnapshotCopy {
+    Board board;
+    std::int32_t emptyCount;
+    std::int32_t whiteCount;
+    std::int32_t blackCount;
+    std::int32_t whiteClosedCount;
+    std::int32_t blackClosedCount;
+};
+
+struct CellPos {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+struct GameStateRecord {
+    std::int32_t mode = CreateMode;
+    std::int32_t status = StatusNone;
+    std::int32_t width = 9;
+    std::int32_t height = 9;
+    // 0: rebuild the board and fit the window at the next paint;
+    // 1: just rebuilt or loaded; 2: painted since.
+    std::int32_t layoutState = 0;
+    // 1: fit the window to the board at the next paint, keep the board.
+    std::int32_t refitPending = 0;
+    std::int32_t boardFlag = 1;
+
+    Board board{};
+    UndoHistory undo{};
+
+    std::int32_t lastClickX = 0;
+    std::int32_t lastClickY = 0;
+    CellPos altCell{0, 0};
+
+    // Solver counters and scratch values.
+    std::int32_t emptyCount = 0;
+    std::int32_t whiteCount = 0;
+    std::int32_t blackCount = 0;
+    std::int32_t whiteClosedCount = 0;
+    std::int32_t blackClosedCount = 0;
+    std::int32_t progressFlag = 0;
+    std::int32_t fillCount = 0;
+    std::int32_t stepCount = 0;
+    std::int32_t stepNextX = 0;
+    std::int32_t stepNextY = 0;
+
+    SnapshotCopy snapshot{};
+};
+
+// The one instance, in static storage.
+extern GameStateRecord GameState;
+
+// Rebuilds an empty board of the current width x height with its Wall ring,
+// zeroes the undo arrays (not undoCount) and returns to create mode.
+void ResetBoard();
+
+// Puts every field back to its start value (program start, and between tests).
+void ResetGameState();
+
+// 0 no stone (Empty, Wall), 1 white, 2 black.
+constexpr int colour(int code) { return code % 3; }
+
+constexpr bool IsPlacedStone(int code) { return code > 3; }

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Vandor's front door.
+#   ./setup.sh run    install what is missing, build, start the program
+#   ./setup.sh test   install what is missing, build, run every test
+# Packages come from Debian 12; they are installed with apt-get when this runs
+# as root or sudo works without a password, otherwise the exact command is printed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  build-essential cmake
+  qt6-base-dev libgtest-dev libbenchmark-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth poppler-utils desktop-file-utils shared-mime-info
+)
+BUILD_DIR=${VANDOR_BUILD_DIR:-build}
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local apt=(apt-get install -y --no-install-recommends "${missing[@]}")
+  if [ "$(id -u)" -eq 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${apt[@]}"
+  elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    sudo DEBIAN_FRONTEND=noninteractive apt-get update -q
+    sudo DEBIAN_FRONTEND=noninteractive "${apt[@]}"
+  else
+    echo "These Debian packages are missing. Install them, then run this again:" >&2
+    echo "  sudo apt-get update && sudo ${apt[*]}" >&2
+    exit 1
+  fi
+}
+
+build() {
+  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$BUILD_DIR" -j "$JOBS"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "There is no display to open the Vandor window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+      echo "To run it on a virtual display, start it under Xvfb:" >&2
+      echo "  xvfb-run -a $BUILD_DIR/app/vandor" >&2
+      exit 1
+    fi
+    exec "$BUILD_DIR/app/vandor"
+    ;;
+  test)
+    install_missing
+    build
+    (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+    # The core library and its tests once more under AddressSanitizer and
+    # UndefinedBehaviorSanitizer.
+    cmake -S . -B "$BUILD_DIR-asan" -DCMAKE_BUILD_TYPE=Debug -DVANDOR_GUI=OFF -DVANDOR_SANITIZE=ON >/dev/null
+    cmake --build "$BUILD_DIR-asan" -j "$JOBS"
+    (cd "$BUILD_DIR-asan" && ctest --output-on-failure -j "$JOBS")
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,54 @@
+// The board window: paints the whole client area from GameState, takes the
+// mouse, and carries out every puzzle command of the menus.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+class QPainter;
+class QPrinter;
+
+class CVandorView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CVandorView(QWidget* parent = nullptr);
+
+    // Paints everything from GameState; also rebuilds the board after a size
+    // change and fits the main window (CVandorView.cpp).
+    void OnDraw(QPainter& dc);
+
+    // Mouse handlers, with the press point in client coordinates (MouseInput.cpp).
+    void OnLButtonDown(QPoint point);
+    void OnLButtonUp(QPoint point);
+    void OnRButtonDown(QPoint point);
+    void OnRButtonUp(QPoint point);
+
+    // Printing steps (Printing.cpp).
+    bool OnPreparePrinting(QPrinter& printer);
+    void OnBeginPrinting(QPainter& dc, QPrinter& printer);
+    void OnPrint(QPainter& dc, QPrinter& printer);
+    void OnEndPrinting(QPainter& dc, QPrinter& printer);
+
+public slots:
+    // The auto-solve command of the upper button in SolveStart (AutoSolveCommand.cpp).
+    void OnAutoSolve();
+
+    // Menu commands.
+    void OnPuzzleLoad();        // PuzzleFileCommands.cpp
+    void OnPuzzleSave();        // PuzzleFileCommands.cpp
+    void OnBoardSize();         // DialogCommands.cpp
+    void OnHelpRules();         // DialogCommands.cpp
+    void OnHelpCreate();        // DialogCommands.cpp
+    void OnHelpSolve();         // DialogCommands.cpp
+    void OnFilePrint();         // Printing.cpp
+    void OnFilePrintPreview();  // Printing.cpp
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void FitMainWindow();
+};

@@ -1,0 +1,8 @@
+#include "view/CVandorView.h"
+
+bool CVandorView::OnPreparePrinting(QPrinter&) { return false; }
+void CVandorView::OnBeginPrinting(QPainter&, QPrinter&) {}
+void CVandorView::OnPrint(QPainter&, QPrinter&) {}
+void CVandorView::OnEndPrinting(QPainter&, QPrinter&) {}
+void CVandorView::OnFilePrint() {}
+void CVandorView::OnFilePrintPreview() {}

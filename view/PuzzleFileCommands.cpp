@@ -1,0 +1,4 @@
+#include "view/CVandorView.h"
+
+void CVandorView::OnPuzzleLoad() {}
+void CVandorView::OnPuzzleSave() {}
