@@ -1,0 +1,150 @@
+#include "solver/Solver.h"
+
+#include "solver/CellAccess.h"
+
+// The ring of edge cells is read clockwise from the top-left corner: the top
+// row left to right, the right column downwards from row 2, the bottom row
+// right to left from column width-1, the left column upwards to row 2. The
+// four stretches are numbered 0..3 in that order; each corner belongs to the
+// stretch that starts or ends with it as listed.
+
+namespace {
+
+struct RingPos {
+    int x;
+    int y;
+};
+
+// The i-th ring cell, 0 <= i < 2 * width + 2 * height - 4.
+RingPos RingCell(int i)
+{
+    const int w = GameState.width;
+    const int h = GameState.height;
+    if (i < w)
+        return {i + 1, 1};
+    i -= w;
+    if (i < h - 1)
+        return {w, i + 2};
+    i -= h - 1;
+    if (i < w - 1)
+        return {w - 1 - i, h};
+    i -= w - 1;
+    return {1, h - 1 - i};
+}
+
+void FillIfEmpty(int x, int y, int code)
+{
+    if (CodeAt(x, y) == Empty)
+        PlaceCell(x, y, code);
+}
+
+}  // namespace
+
+void FillBorderArc(int x1, int y1, int x2, int y2, int code)
+{
+    const int w = GameState.width;
+    const int h = GameState.height;
+
+    int endStretch;
+    if (y2 == 1)
+        endStretch = 0;
+    else if (x2 == w)
+        endStretch = 1;
+    else if (y2 == h)
+        endStretch = 2;
+    else if (x2 == 1)
+        endStretch = 3;
+    else
+        return;
+
+    int startStretch;
+    if (y1 == 1)
+        startStretch = 0;
+    else if (x1 == w)
+        startStretch = 1;
+    else if (y1 == h)
+        startStretch = 2;
+    else
+        startStretch = 3;
+
+    for (int s = startStretch; s <= endStretch; ++s) {
+        const bool first = s == startStretch;
+        const bool last = s == endStretch;
+        switch (s) {
+        case 0:
+            for (int x = first ? x1 : 1; x <= (last ? x2 : w); ++x)
+                FillIfEmpty(x, 1, code);
+            break;
+        case 1:
+            for (int y = first ? y1 : 2; y <= (last ? y2 : h); ++y)
+                FillIfEmpty(w, y, code);
+            break;
+        case 2:
+            for (int x = first ? x1 : w - 1; x >= (last ? x2 : 1); --x)
+                FillIfEmpty(x, h, code);
+            break;
+        default:
+            for (int y = first ? y1 : h - 1; y >= (last ? y2 : 2); --y)
+                FillIfEmpty(1, y, code);
+            break;
+        }
+    }
+}
+
+void PerimeterPass()
+{
+    int previous = 0;
+    int first = 0;
+    int runs = 0;
+    int gap = 0;
+    RingPos runStart[3] = {};
+    RingPos gapEnd[3] = {};
+    bool hasGap[3] = {false, false, false};
+    RingPos thirdRunStart{0, 0};
+
+    const int ringCells = 2 * GameState.width + 2 * GameState.height - 4;
+    for (int i = 0; i < ringCells; ++i) {
+        const RingPos p = RingCell(i);
+        const int code = CodeAt(p.x, p.y);
+        if (code == Empty) {
+            ++gap;
+            continue;
+        }
+        const int c = colour(code);
+        if (c == 0)
+            continue;
+        if (first == 0)
+            first = c;
+        if (c != previous) {
+            ++runs;
+            // A fourth run means each colour stands on the ring in two
+            // separate arcs, and two such pairs cannot both be joined.
+            if (runs > 3) {
+                GameState.status = StatusContradiction;
+                return;
+            }
+            if (runs <= 2)
+                runStart[c] = p;
+            else
+                thirdRunStart = p;
+        } else if (gap > 0 && runs <= 2) {
+            gapEnd[c] = p;
+            hasGap[c] = true;
+        }
+        previous = c;
+        gap = 0;
+    }
+
+    if (runs < 2)
+        return;
+    if (hasGap[1])
+        FillBorderArc(runStart[1].x, runStart[1].y, gapEnd[1].x, gapEnd[1].y, PlacedWhite);
+    if (hasGap[2])
+        FillBorderArc(runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
+    if (runs == 3) {
+        // Runs 1 and 3 are one arc across the top-left corner.
+        const int placed = first == 1 ? PlacedWhite : PlacedBlack;
+        FillBorderArc(1, 1, runStart[first].x, runStart[first].y, placed);
+        FillBorderArc(thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
+    }
+}
