@@ -55,6 +55,15 @@ constexpr Rect BackgroundRect(int i, int w, int h)
     default: return {bx, 196, bx + kButtonWidth, 2048};
     }
 }
+// The pixels a background rectangle actually covers: its width-2 outline
+// straddles the left and top edges by one pixel, which is what closes the
+// one-pixel rows and columns between the pictures (below the grid, right of
+// it, under the label and the buttons).
+constexpr Rect PaintedBackgroundRect(int i, int w, int h)
+{
+    const Rect r = BackgroundRect(i, w, h);
+    return {r.left - 1, r.top - 1, r.right, r.bottom};
+}
 
 // Mouse hit areas; every comparison is strict.
 constexpr bool HitsGrid(int px, int py, int w, int h)
