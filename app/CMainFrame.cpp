@@ -1,0 +1,157 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "app/CVandorApp.h"
+#include "app/CommandIds.h"
+#include "res/Resources.h"
+#include "view/CVandorView.h"
+
+namespace {
+
+const char* const kWindowTitle = "解答ﾂｰﾙ";
+
+// Commands the view carries out. Ctrl+S runs the puzzle save as well: a save
+// of the empty document would only ever write an empty file.
+struct ViewRoute {
+    int id;
+    void (CVandorView::*handler)();
+};
+const ViewRoute kViewRoutes[] = {
+    {ID_FILE_OPEN, &CVandorView::OnPuzzleLoad},
+    {ID_FILE_SAVE_AS, &CVandorView::OnPuzzleSave},
+    {ID_FILE_SAVE, &CVandorView::OnPuzzleSave},
+    {ID_FILE_PRINT, &CVandorView::OnFilePrint},
+    {ID_FILE_PRINT_DIRECT, &CVandorView::OnFilePrint},
+    {ID_FILE_PRINT_PREVIEW, &CVandorView::OnFilePrintPreview},
+    {ID_BOARD_SIZE, &CVandorView::OnBoardSize},
+    {ID_HELP_RULES, &CVandorView::OnHelpRules},
+    {ID_HELP_CREATE, &CVandorView::OnHelpCreate},
+    {ID_HELP_SOLVE, &CVandorView::OnHelpSolve},
+};
+
+// Commands the application carries out when the view has none.
+struct AppRoute {
+    int id;
+    void (CVandorApp::*handler)();
+};
+const AppRoute kAppRoutes[] = {
+    {ID_APP_ABOUT, &CVandorApp::OnShowVersion},
+    {ID_FILE_NEW, &CVandorApp::OnFileNew},
+    {ID_FILE_PRINT_SETUP, &CVandorApp::OnFilePrintSetup},
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(CVandorApp* app, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_view(new CVandorView(this))
+{
+    setCentralWidget(m_view);
+    setWindowIcon(QIcon(QPixmap(res::kIcon)));
+    BuildMenus();
+    BuildAccelerators();
+}
+
+QAction* CMainFrame::NewCommand(const QString& text, int id)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    return action;
+}
+
+void CMainFrame::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QAction* open = NewCommand(QStringLiteral("問題を読み込む(&O)"), ID_FILE_OPEN);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addAction(open);
+    file->addAction(NewCommand(QStringLiteral("問題を保存する(&S)"), ID_FILE_SAVE_AS));
+    file->addSeparator();
+    QAction* print = NewCommand(QStringLiteral("印刷(&P)"), ID_FILE_PRINT);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addAction(print);
+    file->addAction(NewCommand(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"), ID_FILE_PRINT_PREVIEW));
+    file->addAction(NewCommand(QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)"), ID_FILE_PRINT_SETUP));
+    file->addSeparator();
+    file->addAction(NewCommand(QStringLiteral("終了(&X)"), ID_APP_EXIT));
+
+    // A command directly on the menu bar, between the two menus.
+    menuBar()->addAction(NewCommand(QStringLiteral("ｻｲｽﾞ変更(&S)"), ID_BOARD_SIZE));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    help->addAction(NewCommand(QStringLiteral("ﾙｰﾙ説明(&R)"), ID_HELP_RULES));
+    help->addSeparator();
+    help->addAction(NewCommand(QStringLiteral("操作説明(作成時)(&M)"), ID_HELP_CREATE));
+    help->addAction(NewCommand(QStringLiteral("操作説明(解答時)(&A)"), ID_HELP_SOLVE));
+    help->addSeparator();
+    help->addAction(NewCommand(QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"), ID_APP_ABOUT));
+}
+
+void CMainFrame::BuildAccelerators()
+{
+    // Keys without a menu item. The edit and pane keys lead to commands that
+    // do nothing; binding them keeps them from reaching anything else.
+    const struct {
+        int id;
+        QList<QKeySequence> keys;
+    } accelerators[] = {
+        {ID_FILE_NEW, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {ID_EDIT_UNDO, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {ID_EDIT_CUT, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {ID_EDIT_PASTE, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {ID_NEXT_PANE, {QKeySequence(Qt::Key_F6)}},
+        {ID_PREV_PANE, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+    };
+    for (const auto& accelerator : accelerators) {
+        QAction* action = NewCommand(QString(), accelerator.id);
+        action->setShortcuts(accelerator.keys);
+        addAction(action);
+    }
+}
+
+QAction* CMainFrame::FindCommand(int id) const
+{
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->data().toInt() == id)
+            return action;
+    }
+    return nullptr;
+}
+
+void CMainFrame::UpdateCaption()
+{
+    const QString docTitle = m_app ? m_app->GetDocument().GetTitle() : QString();
+    setWindowTitle(docTitle.isEmpty() ? QString::fromUtf8(kWindowTitle)
+                                      : docTitle + QStringLiteral(" - ") + QString::fromUtf8(kWindowTitle));
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    for (const ViewRoute& route : kViewRoutes) {
+        if (route.id == id) {
+            (m_view->*route.handler)();
+            return;
+        }
+    }
+    if (id == ID_APP_EXIT) {
+        // The document is never modified, so there is nothing to ask.
+        close();
+        return;
+    }
+    if (m_app) {
+        for (const AppRoute& route : kAppRoutes) {
+            if (route.id == id) {
+                (m_app->*route.handler)();
+                return;
+            }
+        }
+    }
+    // Edit and pane commands: no handler, nothing happens.
+}

@@ -1,0 +1,7 @@
+#include "app/CVandorDoc.h"
+
+bool CVandorDoc::OnNewDocument()
+{
+    m_title = QStringLiteral("しろまるくろまる");
+    return true;
+}
