@@ -1,6 +1,213 @@
+// Mouse input: presses on the grid edit cells, left presses on the two
+// on-screen buttons switch modes, clear the board, return to the start or take
+// a move back. The handlers change GameState and mark what must be repainted;
+// drawing happens in the next paint.
 #include "view/CVandorView.h"
 
-void CVandorView::OnLButtonDown(QPoint) {}
-void CVandorView::OnLButtonUp(QPoint) {}
-void CVandorView::OnRButtonDown(QPoint) {}
-void CVandorView::OnRButtonUp(QPoint) {}
+#include <QRect>
+
+#include "model/GameState.h"
+#include "view/Geometry.h"
+
+namespace {
+
+QRect ToQRect(const geom::Rect& r)
+{
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// Undo records and the board size can come from a puzzle file, so nothing is
+// written to a cell that is not a playable cell the array can hold.
+bool IsPlayableCell(int x, int y)
+{
+    return x >= 1 && x <= GameState.width && x < kBoardCells - 1 &&
+           y >= 1 && y <= GameState.height && y < kBoardCells - 1;
+}
+
+// Forgets the oldest 100 records and keeps the newest 100 in order; the bytes
+// of entries 100..199 stay as they were, beyond the count.
+void CompactUndoHistory()
+{
+    UndoHistory& u = GameState.undo;
+    constexpr int kKept = kUndoEntries / 2;
+    for (int k = 0; k < kKept; ++k) {
+        u.undoX[k] = u.undoX[k + kKept];
+        u.undoY[k] = u.undoY[k + kKept];
+        u.undoPrev[k] = u.undoPrev[k + kKept];
+    }
+    u.undoCount = kKept;
+}
+
+// A count read from a file may lie outside 0..199. Below zero nothing in the
+// arrays can be trusted, so the history counts as empty; 200 or more means a
+// full array, which is compacted as the 200th record would have been.
+void NormaliseUndoCount()
+{
+    UndoHistory& u = GameState.undo;
+    if (u.undoCount < 0)
+        u.undoCount = 0;
+    else if (u.undoCount >= kUndoEntries)
+        CompactUndoHistory();
+}
+
+void AppendUndoRecord(int x, int y, int previousCode)
+{
+    NormaliseUndoCount();
+    UndoHistory& u = GameState.undo;
+    const int i = u.undoCount;
+    u.undoCount = i + 1;
+    u.undoX[i] = static_cast<std::uint8_t>(x);
+    u.undoY[i] = static_cast<std::uint8_t>(y);
+    u.undoPrev[i] = static_cast<std::uint8_t>(previousCode);
+    if (u.undoCount == kUndoEntries)
+        CompactUndoHistory();
+}
+
+// Puts back the code the newest record names, whatever the cell holds now.
+// A record naming a cell off the board (only a file can hold one) is dropped
+// and the next one is tried, so one press takes back one real move. Returns
+// whether a cell was written.
+bool TakeBackMove()
+{
+    NormaliseUndoCount();
+    UndoHistory& u = GameState.undo;
+    while (u.undoCount > 0) {
+        const int n = --u.undoCount;
+        const int x = u.undoX[n];
+        const int y = u.undoY[n];
+        if (IsPlayableCell(x, y)) {
+            GameState.board[x][y].code = u.undoPrev[n];
+            return true;
+        }
+    }
+    return false;
+}
+
+// A press on the grid with the button whose stones are `given` and `placed`.
+void PressGrid(CVandorView& view, CellCode given, CellCode placed)
+{
+    const int px = GameState.lastClickX;
+    const int py = GameState.lastClickY;
+    if (!geom::HitsGrid(px, py, GameState.width, GameState.height))
+        return;
+    const int c = geom::ColumnAt(px);
+    const int r = geom::RowAt(py);
+    if (!IsPlayableCell(c, r))
+        return;
+
+    std::uint8_t& code = GameState.board[c][r].code;
+    const QRect cellRect = ToQRect(geom::CellRect(c, r));
+    if (GameState.mode == CreateMode) {
+        code = code == Empty ? given : Empty;
+        view.update(cellRect);
+        return;
+    }
+
+    // Every solve mode records its edits, SolveFinished included.
+    if (code == Empty) {
+        code = placed;
+        AppendUndoRecord(c, r, Empty);
+        view.update(cellRect);
+    } else if (IsPlacedStone(code)) {
+        AppendUndoRecord(c, r, code);
+        code = Empty;
+        view.update(cellRect);
+    }
+    // Given stones and Wall stay; the press still starts the solve.
+    if (GameState.mode == SolveStart) {
+        GameState.mode = SolveInProgress;
+        view.update();
+    }
+}
+
+void RemovePlacedStones()
+{
+    for (int x = 1; x <= GameState.width && x < kBoardCells - 1; ++x) {
+        for (int y = 1; y <= GameState.height && y < kBoardCells - 1; ++y) {
+            if (IsPlacedStone(GameState.board[x][y].code))
+                GameState.board[x][y].code = Empty;
+        }
+    }
+}
+
+}  // namespace
+
+void CVandorView::OnLButtonDown(QPoint point)
+{
+    grabMouse();
+    GameState.lastClickX = point.x();
+    GameState.lastClickY = point.y();
+    NormaliseUndoCount();
+
+    PressGrid(*this, GivenWhite, PlacedWhite);
+
+    const int px = GameState.lastClickX;
+    const int py = GameState.lastClickY;
+    if (geom::HitsLowerButton(px, py, GameState.width)) {
+        switch (GameState.mode) {
+        case CreateMode:
+            GameState.mode = SolveStart;
+            GameState.undo.undoCount = 0;
+            break;
+        case SolveStart:
+            GameState.status = StatusNone;
+            GameState.mode = CreateMode;
+            break;
+        case SolveInProgress:
+        case SolveFinished:
+            // status stays, so a solver message and its red circle survive
+            // the return to the start.
+            RemovePlacedStones();
+            GameState.mode = SolveStart;
+            GameState.undo.undoCount = 0;
+            break;
+        default:
+            break;
+        }
+        update();
+    }
+
+    if (geom::HitsUpperButton(px, py, GameState.width)) {
+        switch (GameState.mode) {
+        case CreateMode:
+        case SolveFinished:
+            ResetBoard();
+            update();
+            break;
+        case SolveStart:
+            OnAutoSolve();
+            break;
+        case SolveInProgress:
+            if (TakeBackMove())
+                update(ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void CVandorView::OnRButtonDown(QPoint point)
+{
+    grabMouse();
+    GameState.lastClickX = point.x();
+    GameState.lastClickY = point.y();
+    NormaliseUndoCount();
+
+    // The right button never works the on-screen buttons.
+    PressGrid(*this, GivenBlack, PlacedBlack);
+}
+
+// A load between press and release could have left the count out of range;
+// bringing it back never changes a count that is already valid.
+void CVandorView::OnLButtonUp(QPoint)
+{
+    releaseMouse();
+    NormaliseUndoCount();
+}
+
+void CVandorView::OnRButtonUp(QPoint)
+{
+    releaseMouse();
+    NormaliseUndoCount();
+}
