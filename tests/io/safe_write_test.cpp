@@ -1,0 +1,145 @@
+// Writing replaces a file all at once or not at all.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "io/PuzzleFile.h"
+#include "io/io_test_support.h"
+
+namespace {
+
+const Bytes kOld = ToBytes("the old contents\n");
+const Bytes kNew = ToBytes("new contents, longer than the old ones\n");
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0);
+    return st.st_mode & 07777;
+}
+
+class SafeWriteTest : public ::testing::Test {
+protected:
+    TempDir dir_;
+};
+
+TEST_F(SafeWriteTest, NewFileIsWrittenAndNoTemporaryFileRemains)
+{
+    const std::string path = dir_.File("new.vdr");
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(path, kNew, error)) << error;
+    EXPECT_EQ(ReadBytes(path), kNew);
+    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"new.vdr"});
+}
+
+TEST_F(SafeWriteTest, ReplacingAFileKeepsItsPermissions)
+{
+    const std::string path = dir_.File("private.vdr");
+    WriteBytes(path, kOld);
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(path, kNew, error)) << error;
+    EXPECT_EQ(ReadBytes(path), kNew);
+    EXPECT_EQ(ModeOf(path), 0600u);
+    EXPECT_EQ(dir_.Names().size(), 1u);
+}
+
+TEST_F(SafeWriteTest, SymbolicLinkIsFollowedAndKept)
+{
+    const std::string target = dir_.File("real.vdr");
+    const std::string link = dir_.File("link.vdr");
+    WriteBytes(target, kOld);
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(link, kNew, error)) << error;
+    EXPECT_EQ(ReadBytes(target), kNew);
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST_F(SafeWriteTest, DirectoryOrSpecialFileAsTargetIsRefusedUntouched)
+{
+    const std::string sub = dir_.File("folder.vdr");
+    ASSERT_EQ(::mkdir(sub.c_str(), 0755), 0);
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(sub, kNew, error));
+    EXPECT_EQ(error, sub + ": cannot write: Is a directory");
+    EXPECT_TRUE(std::filesystem::is_directory(sub));
+
+    // Renaming over a device or pipe would replace it with a plain file.
+    const std::string fifo = dir_.File("pipe.vdr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(WriteFileSafely(fifo, kNew, error));
+    EXPECT_EQ(error, fifo + ": cannot write: not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(dir_.Names().size(), 2u);
+}
+
+// Makes file access checks apply to this thread even when the tests run as
+// root: a non-zero file-system user id drops the override capabilities.
+class AsUnprivilegedUser {
+public:
+    AsUnprivilegedUser() : old_(::setfsuid(65534)) {}
+    ~AsUnprivilegedUser() { ::setfsuid(old_); }
+
+private:
+    int old_;
+};
+
+TEST_F(SafeWriteTest, ReadOnlyFolderLeavesOldFileUnchanged)
+{
+    const std::string path = dir_.File("kept.vdr");
+    WriteBytes(path, kOld);
+    ASSERT_EQ(::chmod(dir_.Path().c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    bool ok;
+    std::string error;
+    {
+        AsUnprivilegedUser user;
+        const std::string probe = dir_.File("probe");
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(probe.c_str());
+            GTEST_SKIP() << "cannot make a folder read-only for this process";
+        }
+        ok = WriteFileSafely(path, kNew, error);
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error, path + ": cannot create a temporary file in " + dir_.Path() + ": Permission denied");
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(dir_.Names().size(), 1u);
+}
+
+TEST_F(SafeWriteTest, WriteErrorLeavesOldFileAndNoTemporaryFile)
+{
+    const std::string path = dir_.File("full.vdr");
+    WriteBytes(path, kOld);
+    // A file size limit makes write() fail part way, like a full disk.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 10;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool ok = WriteFileSafely(path, kNew, error);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error.rfind(path + ": cannot write " + dir_.Path() + "/.full.vdr.", 0), 0u) << error;
+    EXPECT_NE(error.find(": File too large"), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"full.vdr"});
+}
+
+}  // namespace
