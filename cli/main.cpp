@@ -1,7 +1,80 @@
+// vandor-cli: solve, show and convert puzzles without a window.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
-int main()
+#include "cli/CliCommands.h"
+
+// The print command draws the page with Qt and is built only together with
+// the Qt program (see CMakeLists.txt). cli/PrintCommand.h declares
+//   int RunPrint(const std::vector<std::string>& args);
+#ifdef VANDOR_CLI_PRINT
+#include "cli/PrintCommand.h"
+#endif
+
+namespace {
+
+const CliCommand kCommands[] = {
+    {"solve", "solve PUZZLE", "run the automatic solver on the puzzle's given stones", RunSolve},
+    {"show", "show PUZZLE", "print the board as stored, without solving", RunShow},
+    {"convert", "convert IN OUT", "text notation <-> .vdr (by extension)", RunConvert},
+#ifdef VANDOR_CLI_PRINT
+    {"print", "print PUZZLE -o page.pdf", "print the puzzle's page into a PDF file", RunPrint},
+#endif
+};
+
+void PrintUsage(std::FILE* to)
 {
-    std::puts("vandor-cli: not built yet");
-    return 2;
+    std::fputs("usage: vandor-cli COMMAND ARGUMENTS\n\n", to);
+    for (const CliCommand& c : kCommands)
+        std::fprintf(to, "  vandor-cli %-26s %s\n", c.synopsis, c.summary);
+    std::fprintf(to, "  vandor-cli %-26s %s\n", "--help", "print this text");
+    std::fputs("\n"
+               "PUZZLE is a .vdr file or a text file in the board notation: one line per\n"
+               "row from the top, one character per cell from the left, optionally\n"
+               "separated by single spaces: W given white, B given black, w placed white,\n"
+               "b placed black, . empty. '-' reads the notation from standard input.\n"
+               "\n"
+               "solve prints the board and one line 'status: solved', 'status: contradiction',\n"
+               "'status: unsolvable' or 'status: multiple X Y'; show prints the board and\n"
+               "'mode: N'.\n"
+               "\n"
+               "Exit status: 0 done, 1 the input cannot be read or the output not written,\n"
+               "2 wrong arguments.\n",
+               to);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(stdout);
+        return ExitDone;
+    }
+
+    const CliCommand* command = nullptr;
+    for (const CliCommand& c : kCommands)
+        if (args[0] == c.name)
+            command = &c;
+    if (!command) {
+        UsageError("unknown command '" + args[0] + "'");
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+
+    int exitCode = command->run(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (exitCode == ExitUsage)
+        PrintUsage(stderr);
+    // Output that never arrived (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        exitCode = Fail(std::string("standard output: cannot write: ") + std::strerror(errno));
+    return exitCode;
 }

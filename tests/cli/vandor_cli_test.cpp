@@ -1,0 +1,183 @@
+// Runs the built vandor-cli and checks what it prints and returns.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "io/io_test_support.h"
+
+extern char** environ;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class VandorCliTest : public ::testing::Test {
+protected:
+    // Runs vandor-cli with the arguments, standard input from `input`.
+    Result Run(const std::vector<std::string>& args, const std::string& input = "")
+    {
+        const std::string in = dir_.File("stdin"), out = dir_.File("stdout"), err = dir_.File("stderr");
+        WriteText(in, input);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<std::string> all{VANDOR_CLI_PATH};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        Result r;
+        pid_t pid;
+        const int spawned = posix_spawn(&pid, VANDOR_CLI_PATH, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0) << "cannot start " << VANDOR_CLI_PATH;
+        int status = 0;
+        if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+            r.exitCode = WEXITSTATUS(status);
+        r.out = ReadText(out);
+        r.err = ReadText(err);
+        return r;
+    }
+
+    TempDir dir_;
+};
+
+const char* const kExampleA =
+    ". . . . .\n"
+    ". . . . B\n"
+    "B . . . B\n"
+    ". . . B W\n"
+    "W W W . .\n";
+
+const char* const kExampleB =
+    ". . . . .\n"
+    "B . . W B\n"
+    "B . W . W\n"
+    ". . . . .\n"
+    ". B . . .\n";
+
+TEST_F(VandorCliTest, SolvePrintsTheBoardAndOneStatusLine)
+{
+    const std::string a = dir_.File("a.txt");
+    WriteText(a, kExampleA);
+    Result r = Run({"solve", a});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "b b b b b\n"
+              "b w w w B\n"
+              "B b w b B\n"
+              "w b w B W\n"
+              "W W W w w\n"
+              "status: solved\n");
+    EXPECT_EQ(r.err, "");
+
+    // From standard input, with the cell where two solutions differ.
+    r = Run({"solve", "-"}, kExampleB);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "b b b b b\n"
+              "B w b W B\n"
+              "B w W w W\n"
+              "b w b b w\n"
+              "b B b w w\n"
+              "status: multiple 4 4\n");
+
+    r = Run({"solve", "-"}, "WW...\nWW...\n.....\n.....\n.....\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "W W . . .\nW W . . .\n. . . . .\n. . . . .\n. . . . .\nstatus: contradiction\n");
+
+    r = Run({"solve", "-"}, ".....\n.....\n.....\n.....\n...B.\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.substr(r.out.size() - 19), "status: unsolvable\n");
+}
+
+TEST_F(VandorCliTest, ConvertBothWaysAndShowTheStoredFile)
+{
+    const std::string text = dir_.File("b.txt"), vdr = dir_.File("b.vdr"), back = dir_.File("back.txt");
+    WriteText(text, "W.b..\n.....\n..B..\n.....\n....w\n");
+    Result r = Run({"convert", text, vdr});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadBytes(vdr).size(), 666u);
+
+    r = Run({"show", vdr});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "W . b . .\n. . . . .\n. . B . .\n. . . . .\n. . . . w\nmode: 2\n");
+
+    r = Run({"convert", vdr, back});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadText(back), "W . b . .\n. . . . .\n. . B . .\n. . . . .\n. . . . w\n");
+}
+
+TEST_F(VandorCliTest, UnreadableInputExitsOneWithOneLineNamingTheFile)
+{
+    const std::string missing = dir_.File("missing.vdr");
+    Result r = Run({"show", missing});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "vandor-cli: " + missing + ": cannot open: No such file or directory\n");
+
+    const std::string bad = dir_.File("bad.txt");
+    WriteText(bad, ".....\n..x..\n.....\n.....\n.....\n");
+    r = Run({"solve", bad});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "vandor-cli: " + bad + ": line 2 column 3: bad character 'x' (expected W B w b or .)\n");
+
+    const std::string cut = dir_.File("cut.vdr");
+    WriteBytes(cut, Bytes{0, 2, 9, 9, '1'});
+    r = Run({"solve", cut});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "vandor-cli: " + cut + ": too short: 5 bytes; the header needs at least 9\n");
+
+    r = Run({"show", "-"}, "....\n....\n....\n....\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "vandor-cli: standard input: line 1: bad size: 4 cells in a row (must be 5..15)\n");
+}
+
+TEST_F(VandorCliTest, WrongArgumentsExitTwoWithUsageAndHelpExitsZero)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"frobnicate"}, {"solve"}, {"show", "a", "b"}, {"convert", "a"},
+          {"solve", "--fast", "a.txt"}}) {
+        SCOPED_TRACE(args.empty() ? "no arguments" : args[0]);
+        const Result r = Run(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("usage: vandor-cli"), std::string::npos);
+    }
+    const Result help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("usage: vandor-cli", 0), 0u);
+    EXPECT_NE(help.out.find("convert IN OUT"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
+}  // namespace
