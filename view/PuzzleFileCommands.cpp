@@ -1,4 +1,40 @@
-#include "view/CVandorView.h"
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
 
-void CVandorView::OnPuzzleLoad() {}
-void CVandorView::OnPuzzleSave() {}
+#include <string>
+
+#include "io/PuzzleFile.h"
+#include "model/GameState.h"
+#include "view/CVandorView.h"
+#include "view/FileDialogs.h"
+
+void CVandorView::OnPuzzleLoad()
+{
+    const QString path = ChoosePuzzleToLoad(window());
+    if (path.isEmpty())
+        return;
+
+    // On success GameState holds the file and the next paint fits the window
+    // to it; on failure the puzzle stays as it was and only the status line
+    // changes, to say the file could not be read.
+    std::string error;
+    LoadPuzzleFile(QFile::encodeName(path).toStdString(), error);
+    update();
+}
+
+void CVandorView::OnPuzzleSave()
+{
+    const QString path = ChoosePuzzleToSave(window());
+    if (path.isEmpty())
+        return;
+
+    std::string error;
+    if (!SavePuzzleFile(QFile::encodeName(path).toStdString(), error)) {
+        QMessageBox::warning(window(), QStringLiteral("vandor"),
+                             QStringLiteral("ファイル %1 に保存できませんでした。\n%2")
+                                 .arg(QDir::toNativeSeparators(path),
+                                      QString::fromLocal8Bit(error.c_str())));
+    }
+    update();
+}

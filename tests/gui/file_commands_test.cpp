@@ -1,0 +1,380 @@
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+
+#include "io/Notation.h"
+#include "io/PuzzleRecord.h"
+#include "model/GameState.h"
+#include "view/CVandorView.h"
+#include "view/FileDialogs.h"
+#include "view/Geometry.h"
+
+namespace {
+
+constexpr int kModalWaitMs = 5000;
+
+// Hands the next modal dialog to handler once it is showing; fails the test
+// if none shows up in time.
+void WhenModalOpens(std::function<void(QWidget*)> handler)
+{
+    auto* poll = new QTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, handler] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool ready = modal && modal->isVisible();
+        if (!ready && clock->elapsed() < kModalWaitMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (ready)
+            handler(modal);
+        else
+            ADD_FAILURE() << "no modal dialog opened";
+    });
+    poll->start(5);
+}
+
+// Records and closes every message box that opens while it lives; after the
+// time limit it also rejects any other modal dialog, so nothing can hang.
+class MessageCatcher {
+public:
+    MessageCatcher()
+    {
+        m_clock.start();
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (auto* box = qobject_cast<QMessageBox*>(dlg); box && box->isVisible()) {
+                captions << box->windowTitle();
+                texts << box->text();
+                box->accept();
+            } else if (dlg && m_clock.elapsed() > 15000) {
+                ADD_FAILURE() << "a modal dialog was still open: " << dlg->windowTitle().toStdString();
+                dlg->reject();
+            }
+        });
+        m_timer.start(5);
+    }
+
+    QStringList captions;
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+};
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Mode, size, counters, every cell code and the whole undo history.
+void ExpectSamePuzzle(const PuzzleRecord& a, const PuzzleRecord& b)
+{
+    static_assert(sizeof(PuzzleRecord) == 7 * 4 + kBoardCells * kBoardCells + 3 * kUndoEntries,
+                  "no padding, so the bytes compare the fields");
+    EXPECT_EQ(FormatNotation(a), FormatNotation(b));
+    EXPECT_EQ(0, std::memcmp(&a, &b, sizeof a)) << "mode, size, layout, counters or history differ";
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(bytes.size(), f.write(bytes));
+}
+
+QStringList Listing(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+class FileCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGameState();
+        ASSERT_TRUE(dir.isValid());
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+    void TearDown() override
+    {
+        SetLoadPathChooser({});
+        SetSavePathChooser({});
+        ResetGameState();
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    void Load(const QString& path)
+    {
+        SetLoadPathChooser([path](QWidget*) { return path; });
+        view.OnPuzzleLoad();
+    }
+    void Save(const QString& path)
+    {
+        SetSavePathChooser([path](QWidget*) { return path; });
+        view.OnPuzzleSave();
+    }
+
+    // A puzzle in the given mode with three moves in its history, painted.
+    void MakePuzzle(int mode)
+    {
+        ASSERT_TRUE(LoadNotation("W . . . . . . . . . . . .\n"
+                                 ". w . . B . . . . . . . .\n"
+                                 ". . . . . . . . . B . . .\n"
+                                 ". . B . b . . . . . . . .\n"
+                                 ". . . . . . W . . . . . .\n"
+                                 ". . . . . . . . . . . . .\n"
+                                 ". . . . . . . . . . . w .\n"
+                                 ". . . . . . . . . . . . .\n"
+                                 ". . . . . . . . . . . . .\n"
+                                 ". . . . W . . . . . . . B"));
+        GameState.mode = mode;
+        const int moves[3][3] = {{2, 2, Empty}, {5, 4, Empty}, {12, 7, PlacedBlack}};
+        for (int i = 0; i < 3; ++i) {
+            GameState.undo.undoX[i] = moves[i][0];
+            GameState.undo.undoY[i] = moves[i][1];
+            GameState.undo.undoPrev[i] = moves[i][2];
+        }
+        GameState.undo.undoCount = 3;
+        view.repaint();
+    }
+
+    MessageCatcher messages;
+    QTemporaryDir dir;
+    CVandorView view;
+};
+
+TEST_F(FileCommandTest, SavedPuzzleLoadsBackInEveryModeWithItsHistory)
+{
+    const QString path = Path("round.vdr");
+    for (int mode : {CreateMode, SolveStart, SolveInProgress, SolveFinished}) {
+        MakePuzzle(mode);
+        GameState.status = StatusMultipleSolutions;
+        GameState.altCell = {3, 4};
+        const PuzzleRecord saved = CapturePuzzle();
+
+        messages.texts.clear();
+        Save(path);  // over the file of the previous mode
+        EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+        // Saving changes nothing, the status line included.
+        ExpectSamePuzzle(saved, CapturePuzzle());
+        EXPECT_EQ(StatusMultipleSolutions, GameState.status);
+
+        ResetGameState();
+        GameState.status = StatusLoadFailed;
+        view.repaint();
+        Load(path);
+
+        PuzzleRecord expected = saved;
+        expected.layoutState = 1;
+        ExpectSamePuzzle(expected, CapturePuzzle());
+        EXPECT_EQ(StatusNone, GameState.status);
+        EXPECT_EQ(1, GameState.refitPending);
+        EXPECT_EQ(QStringList{"round.vdr"}, Listing(dir.path()));
+
+        // The next paint fits the window to the loaded size and keeps the board.
+        QApplication::processEvents();
+        EXPECT_EQ(0, GameState.refitPending);
+        EXPECT_EQ(geom::WindowWidth(13), view.window()->frameGeometry().width());
+        EXPECT_EQ(geom::WindowHeight(10), view.window()->frameGeometry().height());
+        expected.layoutState = 2;
+        ExpectSamePuzzle(expected, CapturePuzzle());
+    }
+}
+
+TEST_F(FileCommandTest, FailedLoadKeepsThePuzzleAndShowsTheFailure)
+{
+    MakePuzzle(SolveStart);
+    Save(Path("good.vdr"));
+    const QByteArray good = ReadBytes(Path("good.vdr"));
+    ASSERT_FALSE(good.isEmpty());
+
+    QByteArray hostile = good;
+    hostile[2] = char(200);  // width 200 does not fit the board
+    const struct {
+        const char* name;
+        QByteArray bytes;  // not written for the missing file
+    } files[] = {
+        {"truncated.vdr", good.left(good.size() / 2)},
+        {"lastbytemissing.vdr", good.left(good.size() - 9)},
+        {"empty.vdr", QByteArray()},
+        {"missing.vdr", QByteArray()},
+        {"hostile.vdr", hostile},
+    };
+
+    for (const auto& f : files) {
+        if (std::strcmp(f.name, "missing.vdr") != 0)
+            WriteBytes(Path(f.name), f.bytes);
+        MakePuzzle(SolveInProgress);
+        const PuzzleRecord before = CapturePuzzle();
+
+        PaintCounter counter(&view);
+        Load(Path(f.name));
+
+        ExpectSamePuzzle(before, CapturePuzzle());
+        EXPECT_EQ(StatusLoadFailed, GameState.status) << f.name;
+        // The view repaints to show the failure line.
+        QApplication::processEvents();
+        EXPECT_GE(counter.paints, 1) << f.name;
+    }
+}
+
+TEST_F(FileCommandTest, CancelledDialogsChangeAndRepaintNothing)
+{
+    MakePuzzle(SolveInProgress);
+    GameState.status = StatusUnsolvable;
+    const PuzzleRecord before = CapturePuzzle();
+    QApplication::processEvents();
+
+    PaintCounter counter(&view);
+    Load(QString());
+    Save(QString());
+    QApplication::processEvents();
+
+    ExpectSamePuzzle(before, CapturePuzzle());
+    EXPECT_EQ(StatusUnsolvable, GameState.status);
+    EXPECT_EQ(0, GameState.refitPending);
+    EXPECT_EQ(0, counter.paints);
+    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(Listing(dir.path()).isEmpty());
+}
+
+// Runs as root too, so unwritable targets are made without permission bits:
+// a path below a regular file, a path that is a directory, and a file-size
+// limit that makes the write itself fail half way.
+TEST_F(FileCommandTest, FailedSaveTellsTheUserAndKeepsTheOldFile)
+{
+    const QByteArray old = "an older file that must survive\n";
+    WriteBytes(Path("blocker"), old);
+    ASSERT_TRUE(QDir(dir.path()).mkpath("folder.vdr/inside"));
+    WriteBytes(Path("old.vdr"), old);
+
+    struct Case {
+        QString target;
+        QString keptFile;
+        std::function<void()> before, after;
+    };
+    struct rlimit savedLimit {};
+    getrlimit(RLIMIT_FSIZE, &savedLimit);
+    const Case cases[] = {
+        {Path("blocker/puzzle.vdr"), Path("blocker"), {}, {}},
+        {Path("folder.vdr"), QString(), {}, {}},
+        {Path("old.vdr"), Path("old.vdr"),
+         [] {
+             std::signal(SIGXFSZ, SIG_IGN);
+             struct rlimit small = {100, RLIM_INFINITY};
+             setrlimit(RLIMIT_FSIZE, &small);
+         },
+         [&] {
+             setrlimit(RLIMIT_FSIZE, &savedLimit);
+             std::signal(SIGXFSZ, SIG_DFL);
+         }},
+    };
+
+    for (const Case& c : cases) {
+        MakePuzzle(SolveInProgress);
+        GameState.status = StatusContradiction;
+        const PuzzleRecord before = CapturePuzzle();
+        const QStringList listing = Listing(dir.path());
+
+        messages.captions.clear();
+        messages.texts.clear();
+        if (c.before)
+            c.before();
+        Save(c.target);
+        if (c.after)
+            c.after();
+
+        ASSERT_EQ(1, messages.texts.size()) << c.target.toStdString();
+        EXPECT_EQ("vandor", messages.captions[0]);
+        EXPECT_TRUE(messages.texts[0].contains(c.target)) << messages.texts[0].toStdString();
+        if (!c.keptFile.isEmpty())
+            EXPECT_EQ(old, ReadBytes(c.keptFile)) << c.target.toStdString();
+        EXPECT_EQ(listing, Listing(dir.path())) << "temporary file left behind";
+        EXPECT_EQ(QStringList{"inside"}, Listing(Path("folder.vdr")));
+        ExpectSamePuzzle(before, CapturePuzzle());
+        EXPECT_EQ(StatusContradiction, GameState.status);
+    }
+}
+
+// The real dialogs: filtered to puzzle files, owned by the main window, and
+// a name typed without an extension gets ".vdr".
+TEST_F(FileCommandTest, SaveDialogOffersPuzzleFilesAndAddsTheExtension)
+{
+    QStringList filters;
+    QString suffix;
+    bool confirmsOverwrite = false;
+    QWidget* owner = nullptr;
+    WhenModalOpens([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(nullptr, dlg);
+        filters = dlg->nameFilters();
+        suffix = dlg->defaultSuffix();
+        confirmsOverwrite = !dlg->testOption(QFileDialog::DontConfirmOverwrite);
+        owner = dlg->parentWidget();
+        dlg->setDirectory(dir.path());
+        auto* name = dlg->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nullptr, name);
+        QTest::keyClicks(name, "mine");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    const QString chosen = ChoosePuzzleToSave(&view);
+
+    EXPECT_EQ(QStringList{"Data Files (*.vdr)"}, filters);
+    EXPECT_EQ("vdr", suffix);
+    EXPECT_TRUE(confirmsOverwrite);
+    EXPECT_EQ(&view, owner);
+    EXPECT_EQ(QDir(dir.path()).absoluteFilePath("mine.vdr"), QFileInfo(chosen).absoluteFilePath());
+}
+
+TEST_F(FileCommandTest, LoadDialogOffersPuzzleFilesAndCancelGivesNoPath)
+{
+    QStringList filters;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
+    WhenModalOpens([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(nullptr, dlg);
+        filters = dlg->nameFilters();
+        acceptMode = dlg->acceptMode();
+        dlg->reject();
+    });
+    EXPECT_EQ(QString(), ChoosePuzzleToLoad(&view));
+    EXPECT_EQ(QStringList{"Data Files (*.vdr)"}, filters);
+    EXPECT_EQ(QFileDialog::AcceptOpen, acceptMode);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+// The file dialogs of the load and save commands. Each returns the chosen
+// path, or an empty string when the user cancels. Tests put their own
+// choosers in place so that no real dialog opens.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+QString ChoosePuzzleToLoad(QWidget* owner);
+QString ChoosePuzzleToSave(QWidget* owner);
+
+using PuzzlePathChooser = std::function<QString(QWidget* owner)>;
+
+// Replaces a dialog; an empty chooser puts the real dialog back.
+void SetLoadPathChooser(PuzzlePathChooser chooser);
+void SetSavePathChooser(PuzzlePathChooser chooser);
