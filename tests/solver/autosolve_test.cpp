@@ -156,6 +156,25 @@ TEST_F(AutoSolveTest, BoardsWithTooLittleToGoOnAreUnsolvableAndUnchanged)
     }
 }
 
+// At (1, 5) only the black trial fills the board; that decides nothing, and
+// the solver gives up on the board the passes had reached before the trials.
+TEST_F(AutoSolveTest, CellWhereOnlyOneTrialFillsTheBoardDecidesNothing)
+{
+    const std::string board = Solve(
+        "W W . . W\n"
+        "B B . B W\n"
+        ". W . W W\n"
+        ". B . . .\n"
+        ". W W W W\n");
+    EXPECT_EQ(GameState.status, StatusUnsolvable);
+    EXPECT_EQ(board,
+              "W W w w W\n"
+              "B B b B W\n"
+              ". W . W W\n"
+              ". B b b w\n"
+              ". W W W W\n");
+}
+
 TEST_F(AutoSolveTest, EmptyNineByNineIsUnsolvableAndUnchanged)
 {
     GameState.width = GameState.height = 9;
