@@ -21,6 +21,7 @@
 #include "io/Notation.h"
 #include "model/GameState.h"
 #include "view/CVandorView.h"
+#include "view/FileDialogs.h"
 
 namespace {
 
@@ -78,6 +79,11 @@ protected:
     // (closed again at once), or an empty string if it opened none.
     std::string ModalOpenedBy(int id)
     {
+        return ModalOpenedDuring([&] { frame->OnCommand(id); });
+    }
+    template <typename Action>
+    std::string ModalOpenedDuring(Action action)
+    {
         std::string opened;
         QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -85,7 +91,7 @@ protected:
                 modal->close();
             }
         });
-        frame->OnCommand(id);
+        action();
         Settle();
         return opened;
     }
@@ -251,6 +257,26 @@ TEST_F(MainFrameTest, CommandsReachTheirDialogs)
     EXPECT_EQ(ModalOpenedBy(ID_HELP_CREATE), "CCreateHelpDlg");
     EXPECT_EQ(ModalOpenedBy(ID_HELP_SOLVE), "CSolveHelpDlg");
     EXPECT_EQ(ModalOpenedBy(ID_BOARD_SIZE), "CSizeDlg");
+}
+
+TEST_F(MainFrameTest, FileKeysAndCommandsReachTheViewsHandlers)
+{
+    int loads = 0, saves = 0;
+    SetLoadPathChooser([&](QWidget*) { ++loads; return QString(); });
+    SetSavePathChooser([&](QWidget*) { ++saves; return QString(); });
+    QTest::keyClick(frame->GetView(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(frame->GetView(), Qt::Key_S, Qt::ControlModifier);
+    frame->OnCommand(ID_FILE_SAVE_AS);
+    Settle();
+    SetLoadPathChooser({});
+    SetSavePathChooser({});
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(saves, 2);
+
+    EXPECT_EQ(ModalOpenedDuring([&] { QTest::keyClick(frame->GetView(), Qt::Key_P, Qt::ControlModifier); }),
+              "QPrintDialog");
+    EXPECT_EQ(ModalOpenedBy(ID_FILE_PRINT_PREVIEW), "QPrintPreviewDialog");
+    EXPECT_EQ(ModalOpenedBy(ID_FILE_PRINT_SETUP), "QPageSetupDialog");
 }
 
 TEST_F(MainFrameTest, ExitClosesTheWindowWithoutAsking)
