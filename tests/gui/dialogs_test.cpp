@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 
 #include <cstring>
 #include <functional>
-#include <memory>
 
 #include "dialogs/Dialogs.h"
 #include "io/Notation.h"
@@ -20,54 +18,11 @@
 #include "model/GameState.h"
 #include "view/CVandorView.h"
 
+#include "gui_test_support.h"
+
 namespace {
 
-constexpr int kModalWaitMs = 5000;
-
-// Hands the next modal dialog to handler once it is showing. Fails the test
-// if none shows up in time.
-void WhenModalOpens(std::function<void(QWidget*)> handler)
-{
-    auto* poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, handler] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool ready = modal && modal->isVisible();
-        if (!ready && clock->elapsed() < kModalWaitMs)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        if (ready)
-            handler(modal);
-        else
-            ADD_FAILURE() << "no modal dialog opened";
-    });
-    poll->start(5);
-}
-
-// Once the time is up, rejects every modal dialog still open, so a test that
-// went wrong fails instead of hanging.
-class ModalWatchdog {
-public:
-    ModalWatchdog()
-    {
-        m_clock.start();
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (m_clock.elapsed() < 15000)
-                return;
-            if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ADD_FAILURE() << "a modal dialog was still open: " << dlg->windowTitle().toStdString();
-                dlg->reject();
-            }
-        });
-        m_timer.start(100);
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-};
+using namespace guitest;
 
 struct Message {
     QString caption;
@@ -104,30 +59,6 @@ QString Text(QDialog* dlg, const char* editName) { return dlg->findChild<QLineEd
 
 const QString kNotAnInteger = QStringLiteral("整数を入力してください。");
 const QString kOutOfRange = QStringLiteral("5 から 15 までの整数を入力してください。");
-
-// Mode, size, counters, every cell code and the whole undo history.
-void ExpectSamePuzzle(const PuzzleRecord& a, const PuzzleRecord& b)
-{
-    static_assert(sizeof(PuzzleRecord) == 7 * 4 + kBoardCells * kBoardCells + 3 * kUndoEntries,
-                  "no padding, so the bytes compare the fields");
-    EXPECT_EQ(FormatNotation(a), FormatNotation(b));
-    EXPECT_EQ(0, std::memcmp(&a, &b, sizeof a)) << "mode, size, layout, counters or history differ";
-}
-
-// Counts the paints the view receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // A shown view with a 7 x 6 puzzle half solved by hand and painted.
 class DialogCommandTest : public ::testing::Test {

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -14,7 +13,6 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
-#include <memory>
 #include <sys/resource.h>
 
 #include "io/Notation.h"
@@ -24,83 +22,11 @@
 #include "view/FileDialogs.h"
 #include "view/Geometry.h"
 
+#include "gui_test_support.h"
+
 namespace {
 
-constexpr int kModalWaitMs = 5000;
-
-// Hands the next modal dialog to handler once it is showing; fails the test
-// if none shows up in time.
-void WhenModalOpens(std::function<void(QWidget*)> handler)
-{
-    auto* poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, handler] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool ready = modal && modal->isVisible();
-        if (!ready && clock->elapsed() < kModalWaitMs)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        if (ready)
-            handler(modal);
-        else
-            ADD_FAILURE() << "no modal dialog opened";
-    });
-    poll->start(5);
-}
-
-// Records and closes every message box that opens while it lives; after the
-// time limit it also rejects any other modal dialog, so nothing can hang.
-class MessageCatcher {
-public:
-    MessageCatcher()
-    {
-        m_clock.start();
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (auto* box = qobject_cast<QMessageBox*>(dlg); box && box->isVisible()) {
-                captions << box->windowTitle();
-                texts << box->text();
-                box->accept();
-            } else if (dlg && m_clock.elapsed() > 15000) {
-                ADD_FAILURE() << "a modal dialog was still open: " << dlg->windowTitle().toStdString();
-                dlg->reject();
-            }
-        });
-        m_timer.start(5);
-    }
-
-    QStringList captions;
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-};
-
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-// Mode, size, counters, every cell code and the whole undo history.
-void ExpectSamePuzzle(const PuzzleRecord& a, const PuzzleRecord& b)
-{
-    static_assert(sizeof(PuzzleRecord) == 7 * 4 + kBoardCells * kBoardCells + 3 * kUndoEntries,
-                  "no padding, so the bytes compare the fields");
-    EXPECT_EQ(FormatNotation(a), FormatNotation(b));
-    EXPECT_EQ(0, std::memcmp(&a, &b, sizeof a)) << "mode, size, layout, counters or history differ";
-}
+using namespace guitest;
 
 QByteArray ReadBytes(const QString& path)
 {
@@ -171,9 +97,10 @@ protected:
         }
         GameState.undo.undoCount = 3;
         view.repaint();
+        Settle();
     }
 
-    MessageCatcher messages;
+    ModalWatchdog messages{true};
     QTemporaryDir dir;
     CVandorView view;
 };
@@ -207,7 +134,7 @@ TEST_F(FileCommandTest, SavedPuzzleLoadsBackInEveryModeWithItsHistory)
         EXPECT_EQ(QStringList{"round.vdr"}, Listing(dir.path()));
 
         // The next paint fits the window to the loaded size and keeps the board.
-        QApplication::processEvents();
+        Settle();
         EXPECT_EQ(0, GameState.refitPending);
         EXPECT_EQ(geom::WindowWidth(13), view.window()->frameGeometry().width());
         EXPECT_EQ(geom::WindowHeight(10), view.window()->frameGeometry().height());
@@ -248,7 +175,7 @@ TEST_F(FileCommandTest, FailedLoadKeepsThePuzzleAndShowsTheFailure)
         ExpectSamePuzzle(before, CapturePuzzle());
         EXPECT_EQ(StatusLoadFailed, GameState.status) << f.name;
         // The view repaints to show the failure line.
-        QApplication::processEvents();
+        Settle();
         EXPECT_GE(counter.paints, 1) << f.name;
     }
 }
@@ -258,12 +185,12 @@ TEST_F(FileCommandTest, CancelledDialogsChangeAndRepaintNothing)
     MakePuzzle(SolveInProgress);
     GameState.status = StatusUnsolvable;
     const PuzzleRecord before = CapturePuzzle();
-    QApplication::processEvents();
+    Settle();
 
     PaintCounter counter(&view);
     Load(QString());
     Save(QString());
-    QApplication::processEvents();
+    Settle();
 
     ExpectSamePuzzle(before, CapturePuzzle());
     EXPECT_EQ(StatusUnsolvable, GameState.status);
@@ -322,8 +249,9 @@ TEST_F(FileCommandTest, FailedSaveTellsTheUserAndKeepsTheOldFile)
         ASSERT_EQ(1, messages.texts.size()) << c.target.toStdString();
         EXPECT_EQ("vandor", messages.captions[0]);
         EXPECT_TRUE(messages.texts[0].contains(c.target)) << messages.texts[0].toStdString();
-        if (!c.keptFile.isEmpty())
+        if (!c.keptFile.isEmpty()) {
             EXPECT_EQ(old, ReadBytes(c.keptFile)) << c.target.toStdString();
+        }
         EXPECT_EQ(listing, Listing(dir.path())) << "temporary file left behind";
         EXPECT_EQ(QStringList{"inside"}, Listing(Path("folder.vdr")));
         ExpectSamePuzzle(before, CapturePuzzle());

@@ -22,6 +22,8 @@
 #include "model/GameState.h"
 #include "view/CVandorView.h"
 
+#include "gui_test_support.h"
+
 struct PaintRecord {
     QRegion region;
     int status;
@@ -129,13 +131,7 @@ protected:
     }
 
     // Delivers the posted events, pending paints included.
-    static void Settle()
-    {
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents();
-        }
-    }
+    static void Settle() { guitest::Settle(); }
 
     void Left(int x, int y) { Click(Qt::LeftButton, x, y); }
     void Right(int x, int y) { Click(Qt::RightButton, x, y); }
