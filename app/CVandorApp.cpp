@@ -1,6 +1,6 @@
 #include "app/CVandorApp.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/CMainFrame.h"
 #include "dialogs/Dialogs.h"
@@ -18,6 +18,8 @@ bool CVandorApp::InitInstance(const QStringList&)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vandor"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandor.Vandor"));
 
     if (!m_doc.OnNewDocument())
         return false;

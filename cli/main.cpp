@@ -1,4 +1,4 @@
-// vandor-cli: solve, show and convert puzzles without a window.
+// vandor-cli: solve, show, convert and print puzzles without a window.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
