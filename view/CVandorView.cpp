@@ -17,8 +17,6 @@ const QColor kTeal(0, 128, 128);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
-QRect ToQRect(const geom::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 void CopyPiece(QPainter& dc, int x, int y, const QPixmap& atlasPixmap, const atlas::Piece& piece)
 {
     dc.drawPixmap(QPoint(x, y), atlasPixmap, QRect(piece.x, piece.y, piece.width, piece.height));
@@ -69,7 +67,7 @@ void CVandorView::OnDraw(QPainter& dc)
 
     // Background: only the areas that no picture covers.
     for (int i = 0; i < geom::kBackgroundRects; ++i)
-        dc.fillRect(ToQRect(geom::PaintedBackgroundRect(i, w, h)), kTeal);
+        dc.fillRect(geom::ToQRect(geom::PaintedBackgroundRect(i, w, h)), kTeal);
 
     // Loading through QPixmap goes through the pixmap cache, so this decodes
     // the atlas once, not on every paint. Until it is there nothing is copied.

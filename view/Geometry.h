@@ -3,6 +3,8 @@
 // Client-area pixels, origin top left, y downwards; w = width, h = height.
 #pragma once
 
+#include <QRect>
+
 namespace geom {
 
 struct Rect {  // left, top inclusive; right, bottom exclusive
@@ -18,6 +20,7 @@ constexpr int CellLeft(int x) { return kCellPitch * x + 1; }
 constexpr int CellTop(int y) { return kCellPitch * y + 26; }
 // The 24 x 24 square a cell repaint covers, and the red circle's box.
 constexpr Rect CellRect(int x, int y) { return {CellLeft(x), CellTop(y), CellLeft(x) + 24, CellTop(y) + 24}; }
+inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 constexpr Rect BoardRect(int w, int h) { return {25, 50, kCellPitch * w + 25, kCellPitch * h + 50}; }
 
 // Title pieces and status line.

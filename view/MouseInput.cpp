@@ -4,17 +4,10 @@
 // drawing happens in the next paint.
 #include "view/CVandorView.h"
 
-#include <QRect>
-
 #include "model/GameState.h"
 #include "view/Geometry.h"
 
 namespace {
-
-QRect ToQRect(const geom::Rect& r)
-{
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 // Undo records and the board size can come from a puzzle file, so nothing is
 // written to a cell that is not a playable cell the array can hold.
@@ -96,7 +89,7 @@ void PressGrid(CVandorView& view, CellCode given, CellCode placed)
         return;
 
     std::uint8_t& code = GameState.board[c][r].code;
-    const QRect cellRect = ToQRect(geom::CellRect(c, r));
+    const QRect cellRect = geom::ToQRect(geom::CellRect(c, r));
     if (GameState.mode == CreateMode) {
         code = code == Empty ? given : Empty;
         view.update(cellRect);
@@ -179,7 +172,7 @@ void CVandorView::OnLButtonDown(QPoint point)
             break;
         case SolveInProgress:
             if (TakeBackMove())
-                update(ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+                update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
             break;
         default:
             break;
@@ -198,16 +191,12 @@ void CVandorView::OnRButtonDown(QPoint point)
     PressGrid(*this, GivenBlack, PlacedBlack);
 }
 
-// A load between press and release could have left the count out of range;
-// bringing it back never changes a count that is already valid.
 void CVandorView::OnLButtonUp(QPoint)
 {
     releaseMouse();
-    NormaliseUndoCount();
 }
 
 void CVandorView::OnRButtonUp(QPoint)
 {
     releaseMouse();
-    NormaliseUndoCount();
 }
