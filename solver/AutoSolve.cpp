@@ -1,6 +1,7 @@
 #include "solver/Solver.h"
 
 #include "solver/CellAccess.h"
+#include "solver/PassTracking.h"
 
 namespace {
 
@@ -79,6 +80,16 @@ void Snapshot(int mode)
         copy.whiteClosedCount = GameState.whiteClosedCount;
         copy.blackClosedCount = GameState.blackClosedCount;
     } else if (mode == 2) {
+        if (Tracking.active) {
+            for (int x = 1; x <= GameState.width; ++x) {
+                for (int y = 1; y <= GameState.height; ++y) {
+                    if (GameState.board[x][y].code != copy.board[x][y].code)
+                        NoteCodeChanged(x, y);
+                    if (GameState.board[x][y].closed != copy.board[x][y].closed)
+                        NoteClosedChanged(x, y);
+                }
+            }
+        }
         for (int x = 0; x < kBoardCells; ++x)
             for (int y = 0; y < kBoardCells; ++y)
                 GameState.board[x][y] = copy.board[x][y];
@@ -130,11 +141,10 @@ void TrialPlacement()
     GameState.status = StatusUnsolvable;
 }
 
-void AutoSolve()
+namespace {
+
+void SolveFromGivens()
 {
-    InitSolver();
-    if (GameState.status != StatusNone)
-        return;
     for (;;) {
         RunPasses();
         if (GameState.status == StatusContradiction)
@@ -150,4 +160,16 @@ void AutoSolve()
         if (GameState.status == StatusUnsolvable || GameState.status == StatusMultipleSolutions)
             return;
     }
+}
+
+}  // namespace
+
+void AutoSolve()
+{
+    InitSolver();
+    if (GameState.status != StatusNone)
+        return;
+    StartTracking();
+    SolveFromGivens();
+    StopTracking();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "solver/CellAccess.h"
+#include "solver/PassTracking.h"
 
 namespace {
 
@@ -135,16 +136,25 @@ void FloodFill(int x, int y, int colour)
 
 void DeadEndPass()
 {
+    if (!Tracking.active)
+        for (std::uint32_t& column : Tracking.deadEndDirty)
+            column = ~0u;
     for (int x = 1; x <= GameState.width; ++x) {
-        for (int y = 1; y <= GameState.height; ++y) {
+        for (int y = NextMarkedRow(Tracking.deadEndDirty, x, 0); y != 0;
+             y = NextMarkedRow(Tracking.deadEndDirty, x, y)) {
             const Cell& cell = GameState.board[x][y];
-            if (cell.closed)
-                continue;
-            const int c = colour(cell.code);
-            if (c == 1)
-                CheckWhiteStone(x, y);
-            else if (c == 2)
-                CheckBlackStone(x, y);
+            if (!cell.closed) {
+                const int c = colour(cell.code);
+                if (c == 1)
+                    CheckWhiteStone(x, y);
+                else if (c == 2)
+                    CheckBlackStone(x, y);
+            }
+            // A stone left open without a contradiction had nothing to do
+            // and needs a look only when a neighbour changes; one shut in
+            // (a contradiction) is looked at again like in a full scan.
+            if (cell.closed || colour(cell.code) == 0 || GameState.status != StatusContradiction)
+                Tracking.deadEndDirty[x] &= ~(1u << y);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "solver/Solver.h"
 
 #include "solver/CellAccess.h"
+#include "solver/PassTracking.h"
 
 namespace {
 
@@ -21,49 +22,67 @@ int BlockForces(int side1, int side2, int corner)
     return Empty;
 }
 
-// Here a Wall counts as the colour: the other colour would be shut in.
-bool ColourOrWall(int x, int y, int c)
+// Rules 17 and 18: a Wall counts as the colour, since a stone of the other
+// colour would be shut in.
+bool ColourOrWall(int code, int c)
 {
-    return ColourAt(x, y) == c || CodeAt(x, y) == Wall;
-}
-
-bool Surrounded(int x, int y, int c)
-{
-    return ColourOrWall(x, y - 1, c) && ColourOrWall(x - 1, y, c) && ColourOrWall(x, y + 1, c) &&
-           ColourOrWall(x + 1, y, c);
+    return colour(code) == c || code == Wall;
 }
 
 int ForcedStone(int x, int y)
 {
-    const int up = ColourAt(x, y - 1);
-    const int left = ColourAt(x - 1, y);
-    const int down = ColourAt(x, y + 1);
-    const int right = ColourAt(x + 1, y);
-    int stone = BlockForces(up, left, ColourAt(x - 1, y - 1));
-    if (stone == Empty)
-        stone = BlockForces(down, left, ColourAt(x - 1, y + 1));
-    if (stone == Empty)
-        stone = BlockForces(down, right, ColourAt(x + 1, y + 1));
-    if (stone == Empty)
-        stone = BlockForces(up, right, ColourAt(x + 1, y - 1));
-    if (stone == Empty && Surrounded(x, y, 1))
-        stone = PlacedWhite;
-    if (stone == Empty && Surrounded(x, y, 2))
-        stone = PlacedBlack;
-    return stone;
+    const int upCode = CodeAt(x, y - 1);
+    const int leftCode = CodeAt(x - 1, y);
+    const int downCode = CodeAt(x, y + 1);
+    const int rightCode = CodeAt(x + 1, y);
+    const int up = colour(upCode);
+    const int left = colour(leftCode);
+    const int down = colour(downCode);
+    const int right = colour(rightCode);
+    // A block forces something only when its two side cells hold one colour.
+    if (up != 0 && up == left) {
+        const int stone = BlockForces(up, left, ColourAt(x - 1, y - 1));
+        if (stone != Empty)
+            return stone;
+    }
+    if (down != 0 && down == left) {
+        const int stone = BlockForces(down, left, ColourAt(x - 1, y + 1));
+        if (stone != Empty)
+            return stone;
+    }
+    if (down != 0 && down == right) {
+        const int stone = BlockForces(down, right, ColourAt(x + 1, y + 1));
+        if (stone != Empty)
+            return stone;
+    }
+    if (up != 0 && up == right) {
+        const int stone = BlockForces(up, right, ColourAt(x + 1, y - 1));
+        if (stone != Empty)
+            return stone;
+    }
+    for (int c = 1; c <= 2; ++c)
+        if (ColourOrWall(upCode, c) && ColourOrWall(leftCode, c) && ColourOrWall(downCode, c) &&
+            ColourOrWall(rightCode, c))
+            return c == 1 ? PlacedWhite : PlacedBlack;
+    return Empty;
 }
 
 }  // namespace
 
 void LocalPatternPass()
 {
+    if (!Tracking.active)
+        for (std::uint32_t& column : Tracking.localDirty)
+            column = ~0u;
     for (int x = 1; x <= GameState.width; ++x) {
-        for (int y = 1; y <= GameState.height; ++y) {
-            if (CodeAt(x, y) != Empty)
-                continue;
-            const int stone = ForcedStone(x, y);
-            if (stone != Empty)
-                PlaceCell(x, y, stone);
+        for (int y = NextMarkedRow(Tracking.localDirty, x, 0); y != 0;
+             y = NextMarkedRow(Tracking.localDirty, x, y)) {
+            if (CodeAt(x, y) == Empty) {
+                const int stone = ForcedStone(x, y);
+                if (stone != Empty)
+                    PlaceCell(x, y, stone);
+            }
+            Tracking.localDirty[x] &= ~(1u << y);
         }
     }
 }

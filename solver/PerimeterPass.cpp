@@ -1,6 +1,7 @@
 #include "solver/Solver.h"
 
 #include "solver/CellAccess.h"
+#include "solver/PassTracking.h"
 
 // The ring of edge cells is read clockwise from the top-left corner: the top
 // row left to right, the right column downwards from row 2, the bottom row
@@ -93,6 +94,14 @@ void FillBorderArc(int x1, int y1, int x2, int y2, int code)
 
 void PerimeterPass()
 {
+    // The pass reads nothing but the ring: unchanged, it would find nothing
+    // again. Stones it places mark the ring once more.
+    if (Tracking.active) {
+        if (!Tracking.ringDirty)
+            return;
+        Tracking.ringDirty = false;
+    }
+
     int previous = 0;
     int first = 0;
     int runs = 0;
@@ -121,6 +130,7 @@ void PerimeterPass()
             // separate arcs, and two such pairs cannot both be joined.
             if (runs > 3) {
                 GameState.status = StatusContradiction;
+                Tracking.ringDirty = true;
                 return;
             }
             if (runs <= 2)

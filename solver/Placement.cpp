@@ -1,12 +1,14 @@
 #include "solver/Solver.h"
 
 #include "solver/CellAccess.h"
+#include "solver/PassTracking.h"
 
 void PlaceCell(int x, int y, int code)
 {
     GameState.emptyCount -= 1;
     GameState.progressFlag = 1;
     GameState.board[x][y].code = static_cast<std::uint8_t>(code);
+    NoteCodeChanged(x, y);
     if (code % 3 == 1)
         GameState.whiteCount += 1;
     else
@@ -18,6 +20,7 @@ void CloseCell(int x, int y)
 {
     GameState.progressFlag = 1;
     GameState.board[x][y].closed = 1;
+    NoteClosedChanged(x, y);
     switch (ColourAt(x, y)) {
     case 1: GameState.whiteClosedCount += 1; break;
     case 2: GameState.blackClosedCount += 1; break;
