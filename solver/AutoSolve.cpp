@@ -79,17 +79,8 @@ void Snapshot(int mode)
         copy.blackCount = GameState.blackCount;
         copy.whiteClosedCount = GameState.whiteClosedCount;
         copy.blackClosedCount = GameState.blackClosedCount;
+        NoteSnapshotSaved();
     } else if (mode == 2) {
-        if (Tracking.active) {
-            for (int x = 1; x <= GameState.width; ++x) {
-                for (int y = 1; y <= GameState.height; ++y) {
-                    if (GameState.board[x][y].code != copy.board[x][y].code)
-                        NoteCodeChanged(x, y);
-                    if (GameState.board[x][y].closed != copy.board[x][y].closed)
-                        NoteClosedChanged(x, y);
-                }
-            }
-        }
         for (int x = 0; x < kBoardCells; ++x)
             for (int y = 0; y < kBoardCells; ++y)
                 GameState.board[x][y] = copy.board[x][y];
@@ -98,6 +89,7 @@ void Snapshot(int mode)
         GameState.blackCount = copy.blackCount;
         GameState.whiteClosedCount = copy.whiteClosedCount;
         GameState.blackClosedCount = copy.blackClosedCount;
+        NoteSnapshotRestored();
     }
 }
 

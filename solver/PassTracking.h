@@ -16,20 +16,35 @@
 
 struct PassTracking {
     bool active = false;
-    std::uint32_t localDirty[kBoardCells] = {};    // bit y of [x]: visit (x, y)
-    std::uint32_t deadEndDirty[kBoardCells] = {};  // the same for the dead-end pass
+    // Bit y of [x]: the pass has to look at (x, y) again.
+    std::uint32_t localDirty[kBoardCells] = {};
+    std::uint32_t deadEndDirty[kBoardCells] = {};
     bool ringDirty = false;
+
+    // The cells changed since the board last equalled the snapshot copy, so
+    // that a restore marks just their neighbourhoods.
+    static constexpr int kLogEntries = 2 * kBoardCells * kBoardCells;
+    std::uint8_t changedX[kLogEntries] = {};
+    std::uint8_t changedY[kLogEntries] = {};
+    int changes = 0;
+    bool logOverflow = false;
 };
 
 extern PassTracking Tracking;
 
-// Marks every cell and the ring, then only changes mark cells.
+// Marks every cell and the ring; from then on only changes mark cells.
 void StartTracking();
 void StopTracking();
 
-// Called for every change of a playable cell's code or closed byte.
+// Called for every change of a playable cell's code or closed byte, after the
+// change.
 void NoteCodeChanged(int x, int y);
 void NoteClosedChanged(int x, int y);
+
+// Snapshot's side: the board now equals the snapshot copy (after a save), or
+// has just been copied back from it (after a restore).
+void NoteSnapshotSaved();
+void NoteSnapshotRestored();
 
 // Bits 1..height: the rows a scan visits.
 inline std::uint32_t PlayableRows()

@@ -219,4 +219,85 @@ TEST_F(BruteForceTest, OutcomesAgreeWithANaiveCountOfSolutions)
     EXPECT_GT(outcomes[StatusMultipleSolutions], 100);
 }
 
+// AutoSolve lets each pass skip the cells whose neighbourhood has not changed
+// since it last found nothing there. The same steps driven from here run the
+// passes over every cell; both must end in the same state to the last byte.
+void SolveWithFullScans()
+{
+    InitSolver();
+    if (GameState.status != StatusNone)
+        return;
+    for (;;) {
+        GameState.progressFlag = 0;
+        LocalPatternPass();
+        DeadEndPass();
+        PerimeterPass();
+        if (GameState.status == StatusContradiction)
+            return;
+        if (GameState.emptyCount == 0) {
+            if (!ColoursConnected())
+                GameState.status = StatusContradiction;
+            return;
+        }
+        if (GameState.progressFlag != 0)
+            continue;
+        TrialPlacement();
+        if (GameState.status == StatusUnsolvable || GameState.status == StatusMultipleSolutions)
+            return;
+    }
+}
+
+TEST_F(BruteForceTest, AutoSolveEndsLikeFullScansOfEveryPass)
+{
+    const unsigned seed = 8086;
+    std::mt19937 rng(seed);
+    for (int round = 0; round < 150; ++round) {
+        const int w = 5 + rng() % 11;
+        const int h = 5 + rng() % 11;
+        NaiveBoard board = CombBoard(w, h);
+        for (int step = 0; step < 20 * w * h; ++step) {
+            NaiveBoard next = board;
+            const int x = 1 + rng() % w;
+            const int y = 1 + rng() % h;
+            next.Set(x, y, 3 - next.At(x, y));
+            if (next.Solved())
+                board = next;
+        }
+        NaiveBoard puzzle(w, h);
+        const bool randomGivens = round % 3 == 2;
+        const int percent = randomGivens ? 5 + rng() % 20 : 20 + rng() % 70;
+        for (int x = 1; x <= w; ++x)
+            for (int y = 1; y <= h; ++y)
+                if (static_cast<int>(rng() % 100) < percent)
+                    puzzle.Set(x, y, randomGivens ? 1 + rng() % 2 : board.At(x, y));
+
+        ResetGameState();
+        LoadGivens(puzzle);
+        SolveWithFullScans();
+        const GameStateRecord expected = GameState;
+
+        ResetGameState();
+        LoadGivens(puzzle);
+        AutoSolve();
+        const auto where = ::testing::Message() << "seed " << seed << " round " << round << "\n"
+                                                << GivenNotation(puzzle);
+        ASSERT_EQ(GameState.status, expected.status) << where;
+        ASSERT_EQ(GameState.altCell.x, expected.altCell.x) << where;
+        ASSERT_EQ(GameState.altCell.y, expected.altCell.y) << where;
+        ASSERT_EQ(GameState.emptyCount, expected.emptyCount) << where;
+        ASSERT_EQ(GameState.whiteCount, expected.whiteCount) << where;
+        ASSERT_EQ(GameState.blackCount, expected.blackCount) << where;
+        ASSERT_EQ(GameState.whiteClosedCount, expected.whiteClosedCount) << where;
+        ASSERT_EQ(GameState.blackClosedCount, expected.blackClosedCount) << where;
+        for (int x = 0; x < kBoardCells; ++x) {
+            for (int y = 0; y < kBoardCells; ++y) {
+                const Cell& got = GameState.board[x][y];
+                const Cell& want = expected.board[x][y];
+                ASSERT_TRUE(got.code == want.code && got.closed == want.closed && got.visited == want.visited)
+                    << where << "cell " << x << "," << y;
+            }
+        }
+    }
+}
+
 }  // namespace
