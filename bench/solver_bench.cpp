@@ -31,6 +31,7 @@ std::string EmptyBoard(int width, int height)
 const std::vector<BenchPuzzle>& Puzzles()
 {
     static const std::vector<BenchPuzzle> puzzles = {
+        {"9x9/empty", EmptyBoard(9, 9)},
         {"9x9/solved_after_25_trial_rounds",
          "B........\n"
          ".B.......\n"
@@ -51,7 +52,17 @@ const std::vector<BenchPuzzle>& Puzzles()
          ".WWWWWWWW\n"
          ".........\n"
          ".W....W.W\n"},
-        {"9x9/empty", EmptyBoard(9, 9)},
+        {"10x10/unsolvable_after_31_trial_rounds",
+         "....W.....\n"
+         "..........\n"
+         "...WWWWWW.\n"
+         ".B........\n"
+         ".W.WWWWWW.\n"
+         "..........\n"
+         ".W..WWWWWW\n"
+         ".B..B..B..\n"
+         "....WW....\n"
+         ".........W\n"},
         {"12x12/unsolvable_after_21_trial_rounds",
          "..W.........\n"
          "............\n"
@@ -65,6 +76,20 @@ const std::vector<BenchPuzzle>& Puzzles()
          ".BBB.BBBBBB.\n"
          "...W........\n"
          "B...B.....BB\n"},
+        {"13x13/unsolvable_after_7_trial_rounds",
+         ".......W.W.W.\n"
+         "...B.........\n"
+         "B..WWW......W\n"
+         ".BBB..BBBBB..\n"
+         ".............\n"
+         ".BBBB..BBBB..\n"
+         "....W.......W\n"
+         ".BB...B..BB..\n"
+         ".WWWWWWWWWW..\n"
+         "......B.....W\n"
+         "..WWWWWWWWWW.\n"
+         "......B....B.\n"
+         ".............\n"},
         {"15x15/empty", EmptyBoard(15, 15)},
         {"15x15/solved_by_passes",
          "B...W.WW.WW.W..\n"
@@ -82,22 +107,38 @@ const std::vector<BenchPuzzle>& Puzzles()
          ".WWWWWWWWWWWWW.\n"
          "...BBBBBB.BB.B.\n"
          "B.WWWWWW.....WW\n"},
-        {"15x15/second_solution",
-         "WW...WWW.W.W.WW\n"
-         "BBB.BBBBBBBB...\n"
-         "B...WWWWWWW.WW.\n"
-         "BBBBBBBBBBB.BB.\n"
-         ".....WWW.W..WW.\n"
-         "BBBBBBBBBBB.B..\n"
-         "BWWW.WWW.WWWWWW\n"
-         ".BBBBBBB.B.BBB.\n"
-         "B...WWW.WWWWWW.\n"
-         "BBBBBBBBB...BBW\n"
-         "...W.WWW.WWWWWW\n"
-         "BBBBBBBBBBB....\n"
-         ".W.W..W..WWWWWW\n"
-         "BBBBBBBB....B..\n"
-         "B.WWWWW.W.WW...\n"},
+        {"15x15/second_solution_after_6_trial_rounds",
+         "W.WWWW.W...WW.W\n"
+         "BBBBBBBBBBBBBBW\n"
+         ".WWWWWWWWWWWW.W\n"
+         ".BBBBBBBBBBBBB.\n"
+         ".W.....W..W...W\n"
+         ".BBBBBBBBBBBB..\n"
+         ".WWW..WW.WW....\n"
+         ".BBBBBBBBBBBB..\n"
+         ".WWW..........W\n"
+         ".BBBBBBBBBBBB.W\n"
+         ".WW..W...WW.W.W\n"
+         ".BBBBBBBBBBBB..\n"
+         ".WWWWWWWWWWWWW.\n"
+         ".B...BB..B.BB..\n"
+         "..W.WWW.....WW.\n"},
+        {"15x15/solved_after_70_trial_rounds",
+         "W.............W\n"
+         ".............B.\n"
+         ".WWWWWWWWWWWWW.\n"
+         ".BB..........B.\n"
+         "....WWWWWWWWWW.\n"
+         ".BBBBBBBBBBBB.W\n"
+         "...............\n"
+         ".BBBBBBBBBBBB.W\n"
+         "...............\n"
+         ".BBBBBBBBBBBB.W\n"
+         "....WWWWWWWWWW.\n"
+         ".BB..........B.\n"
+         ".WWWWWWWWWWWWW.\n"
+         ".............B.\n"
+         "W..............\n"},
         {"15x15/unsolvable_after_16_trial_rounds",
          "..W....WW.W.WWW\n"
          "............BB.\n"
