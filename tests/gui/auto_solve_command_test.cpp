@@ -1,18 +1,8 @@
 // The auto-solve button: the analysing line is painted before the solver
 // runs, then the solver's outcome is shown in SolveFinished.
-#include <initializer_list>
-
 #include "mouse_view_fixture.h"
 
 namespace {
-
-std::string Rows(std::initializer_list<const char*> rows)
-{
-    std::string s;
-    for (const char* r : rows)
-        s += std::string(r) + "\n";
-    return s;
-}
 
 int RedPixelsAround(const QImage& shot, int c, int r)
 {

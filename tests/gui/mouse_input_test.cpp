@@ -1,20 +1,9 @@
 // Mouse input on the board view: hit geometry, grid edits, the two buttons in
 // every mode, the undo history and what each press asks to repaint.
 #include <functional>
-#include <initializer_list>
-
 #include "mouse_view_fixture.h"
 
 namespace {
-
-// Rows of the text notation as FormatBoard writes them.
-std::string Rows(std::initializer_list<const char*> rows)
-{
-    std::string s;
-    for (const char* r : rows)
-        s += std::string(r) + "\n";
-    return s;
-}
 
 const std::string kEmpty5 = Rows({". . . . .", ". . . . .", ". . . . .", ". . . . .", ". . . . ."});
 

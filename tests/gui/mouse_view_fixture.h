@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,15 @@
 #include "view/CVandorView.h"
 
 #include "gui_test_support.h"
+
+// Rows of the text notation as FormatBoard writes them.
+inline std::string Rows(std::initializer_list<const char*> rows)
+{
+    std::string s;
+    for (const char* r : rows)
+        s += std::string(r) + "\n";
+    return s;
+}
 
 struct PaintRecord {
     QRegion region;

@@ -17,6 +17,25 @@
 
 namespace probe {
 
+// A 15 x 15 board with given and placed stones of both colours in the corners
+// and along the edges.
+inline const char* const kFifteenByFifteen =
+    "B . . . . . . . . . . . . . W\n"
+    ". w . . . . . . . . . . . b .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . W B . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . b . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". . . . . . . . . . . . . . .\n"
+    ". b . . . . . . . . . . . w .\n"
+    "W . . . . . . . . . . . . . B\n";
+
 // An image of a page: one page unit is `scale` pixels, and the page's origin
 // sits at pixel (originX, originY).
 struct PageImage {

@@ -29,22 +29,7 @@ TEST_F(PrintPageTest, NineByNineGridSpans20To110mmAcrossAnd40To130mmDown)
 
 TEST_F(PrintPageTest, FifteenByFifteenGridReaches170By190mmOnA4)
 {
-    probe::Load(
-        "B . . . . . . . . . . . . . W\n"
-        ". w . . . . . . . . . . . b .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . W B . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . b . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". . . . . . . . . . . . . . .\n"
-        ". b . . . . . . . . . . . w .\n"
-        "W . . . . . . . . . . . . . B\n");
+    probe::Load(probe::kFifteenByFifteen);
     const probe::PageImage page = probe::RenderPage(254, true);
     EXPECT_EQ(page::GridRight(15), 1700);
     EXPECT_EQ(page::GridBottom(15), 1900);

@@ -12,23 +12,6 @@
 
 namespace {
 
-const char* const kFifteen =
-    "B . . . . . . . . . . . . . W\n"
-    ". w . . . . . . . . . . . b .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . W B . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . b . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". . . . . . . . . . . . . . .\n"
-    ". b . . . . . . . . . . . w .\n"
-    "W . . . . . . . . . . . . . B\n";
-
 const char* const kNine =
     "b . . . . . . . W\n"
     ". . . . . . . . .\n"
@@ -84,7 +67,7 @@ TEST_F(PrintCommandTest, PrintsAPuzzleFileAsOneA4PageWithoutADisplay)
         GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
     PuzzleRecord record;
     std::string error;
-    ASSERT_TRUE(ParseNotation(kFifteen, record, error)) << error;
+    ASSERT_TRUE(ParseNotation(probe::kFifteenByFifteen, record, error)) << error;
     ASSERT_TRUE(WritePuzzleFile(Path("fifteen.vdr").toStdString(), record, error)) << error;
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -94,7 +77,7 @@ TEST_F(PrintCommandTest, PrintsAPuzzleFileAsOneA4PageWithoutADisplay)
         Cli({QStringLiteral("print"), Path("fifteen.vdr"), QStringLiteral("-o"), Path("fifteen.pdf")}, {}, env);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    probe::Load(kFifteen);
+    probe::Load(probe::kFifteenByFifteen);
     ExpectPage(Path("fifteen.pdf"));
 }
 
