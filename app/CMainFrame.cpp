@@ -32,6 +32,12 @@ const ViewRoute kViewRoutes[] = {
     {ID_HELP_RULES, &CVandorView::OnHelpRules},
     {ID_HELP_CREATE, &CVandorView::OnHelpCreate},
     {ID_HELP_SOLVE, &CVandorView::OnHelpSolve},
+    {ID_TOOLS_CHECK_UNIQUE, &CVandorView::OnCheckUnique},
+    {ID_TOOLS_CHECK_ANSWER, &CVandorView::OnCheckAnswer},
+    {ID_TOOLS_URL_LOAD, &CVandorView::OnUrlLoad},
+    {ID_TOOLS_URL_COPY, &CVandorView::OnUrlCopy},
+    {ID_TOOLS_PZPRV3_LOAD, &CVandorView::OnPzprv3Load},
+    {ID_TOOLS_GENERATE, &CVandorView::OnGeneratePuzzle},
 };
 
 // Commands the application carries out when the view has none.
@@ -82,6 +88,16 @@ void CMainFrame::BuildMenus()
 
     // A command directly on the menu bar, between the two menus.
     menuBar()->addAction(NewCommand(QStringLiteral("ｻｲｽﾞ変更(&S)"), ID_BOARD_SIZE));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
+    tools->addAction(NewCommand(QStringLiteral("解の一意性を調べる(&U)"), ID_TOOLS_CHECK_UNIQUE));
+    tools->addAction(NewCommand(QStringLiteral("答え合わせ(&K)"), ID_TOOLS_CHECK_ANSWER));
+    tools->addSeparator();
+    tools->addAction(NewCommand(QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD));
+    tools->addAction(NewCommand(QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY));
+    tools->addAction(NewCommand(QStringLiteral("pzprv3ファイルを読み込む(&P)..."), ID_TOOLS_PZPRV3_LOAD));
+    tools->addSeparator();
+    tools->addAction(NewCommand(QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(NewCommand(QStringLiteral("ﾙｰﾙ説明(&R)"), ID_HELP_RULES));

@@ -46,49 +46,36 @@ bool ReadStream(std::FILE* f, const std::string& label, std::string& text, std::
     }
 }
 
+bool ReadTextInput(const std::string& name, std::string& text, std::string& error)
+{
+    if (name == "-")
+        return ReadStream(stdin, "standard input", text, error);
+    std::FILE* f = std::fopen(name.c_str(), "rb");
+    if (!f) {
+        error = name + ": cannot open: " + std::strerror(errno);
+        return false;
+    }
+    const bool ok = ReadStream(f, name, text, error);
+    std::fclose(f);
+    return ok;
+}
+
+std::string Label(const std::string& name) { return name == "-" ? std::string("standard input") : name; }
+
 bool ReadNotationInput(const std::string& name, PuzzleRecord& out, std::string& error)
 {
     std::string text;
-    if (name == "-") {
-        if (!ReadStream(stdin, "standard input", text, error))
-            return false;
-    } else {
-        std::FILE* f = std::fopen(name.c_str(), "rb");
-        if (!f) {
-            error = name + ": cannot open: " + std::strerror(errno);
-            return false;
-        }
-        const bool ok = ReadStream(f, name, text, error);
-        std::fclose(f);
-        if (!ok)
-            return false;
-    }
+    if (!ReadTextInput(name, text, error))
+        return false;
     std::string why;
     if (!ParseNotation(text, out, why)) {
-        error = (name == "-" ? std::string("standard input") : name) + ": " + why;
+        error = Label(name) + ": " + why;
         return false;
     }
     return true;
 }
 
 bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
-
-// Checks that a command got exactly `count` operands and no options.
-bool TakeOperands(const char* command, const std::vector<std::string>& args, std::size_t count,
-                  const char* what, int& exitCode)
-{
-    for (const std::string& arg : args) {
-        if (IsOption(arg)) {
-            exitCode = UsageError(std::string(command) + ": unknown option '" + arg + "'");
-            return false;
-        }
-    }
-    if (args.size() != count) {
-        exitCode = UsageError(std::string(command) + " takes " + what);
-        return false;
-    }
-    return true;
-}
 
 std::string StatusLine()
 {
@@ -110,6 +97,42 @@ bool ReadPuzzleInput(const std::string& name, PuzzleRecord& out, std::string& er
     if (EndsWithVdr(name))
         return ReadPuzzleFile(name, out, error);
     return ReadNotationInput(name, out, error);
+}
+
+bool ReadPuzzleGrid(const std::string& name, Grid& out, std::string& error)
+{
+    if (EndsWithVdr(name)) {
+        PuzzleRecord record;
+        if (!ReadPuzzleFile(name, record, error))
+            return false;
+        out = GridFromRecord(record);
+        return true;
+    }
+    std::string text;
+    if (!ReadTextInput(name, text, error))
+        return false;
+    std::string why;
+    if (!ParseGridNotation(text, out, why)) {
+        error = Label(name) + ": " + why;
+        return false;
+    }
+    return true;
+}
+
+bool TakeOperands(const char* command, const std::vector<std::string>& args, std::size_t count,
+                  const char* what, int& exitCode)
+{
+    for (const std::string& arg : args) {
+        if (IsOption(arg)) {
+            exitCode = UsageError(std::string(command) + ": unknown option '" + arg + "'");
+            return false;
+        }
+    }
+    if (args.size() != count) {
+        exitCode = UsageError(std::string(command) + " takes " + what);
+        return false;
+    }
+    return true;
 }
 
 int Fail(const std::string& message)

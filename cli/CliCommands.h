@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "io/PuzzleRecord.h"
+#include "model/Grid.h"
 
 enum CliExit {
     ExitDone = 0,        // the command did its job, whatever the solver found
@@ -26,6 +27,15 @@ struct CliCommand {
 // "NAME: what is wrong" in error.
 bool ReadPuzzleInput(const std::string& name, PuzzleRecord& out, std::string& error);
 
+// Reads PUZZLE like ReadPuzzleInput, but the notation may have any size from
+// 1 x 1 to 64 x 64.
+bool ReadPuzzleGrid(const std::string& name, Grid& out, std::string& error);
+
+// Checks that a command got exactly `count` operands and no options; sets
+// exitCode to ExitUsage (after saying why) when not.
+bool TakeOperands(const char* command, const std::vector<std::string>& args, std::size_t count,
+                  const char* what, int& exitCode);
+
 // "vandor-cli: message" on standard error; returns ExitBadInput.
 int Fail(const std::string& message);
 
@@ -35,3 +45,6 @@ int UsageError(const std::string& message);
 int RunSolve(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);     // CheckCommand.cpp
+int RunUrl(const std::vector<std::string>& args);       // UrlCommand.cpp
+int RunGenerate(const std::vector<std::string>& args);  // GenerateCommand.cpp

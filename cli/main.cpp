@@ -18,6 +18,9 @@ const CliCommand kCommands[] = {
     {"show", "show PUZZLE", "print the board as stored, without solving", RunShow},
     {"convert", "convert IN OUT", "text notation <-> .vdr (by extension)", RunConvert},
     {"print", "print PUZZLE -o page.pdf", "print the puzzle's page into a PDF file", RunPrint},
+    {"check", "check PUZZLE [--undecided]", "prove whether the puzzle has 0, 1 or 2+ solutions", RunCheck},
+    {"url", "url PUZZLE", "print the puzz.link URL of the puzzle's given stones", RunUrl},
+    {"generate", "generate W H [OPTIONS]", "make new puzzles with exactly one solution", RunGenerate},
 };
 
 void PrintUsage(std::FILE* to)

@@ -55,9 +55,14 @@ std::string Describe(char c)
 
 }  // namespace
 
-bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& error)
+namespace {
+
+// Splits the notation into rows of cell codes, each between minSize and
+// maxSize cells, and between minSize and maxSize rows.
+bool ParseRows(const std::string& text, std::size_t minSize, std::size_t maxSize,
+               std::vector<std::vector<int>>& rows, std::string& error)
 {
-    std::vector<std::vector<int>> rows;
+    const std::string range = std::to_string(minSize) + ".." + std::to_string(maxSize);
     std::size_t width = 0;
     int lineNo = 0;
     std::size_t pos = 0;
@@ -86,9 +91,9 @@ bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& erro
         }
         if (rows.empty()) {
             width = row.size();
-            if (width < kMinSize || width > kMaxSize) {
+            if (width < minSize || width > maxSize) {
                 error = "line " + std::to_string(lineNo) + ": bad size: " + std::to_string(width) +
-                        " cells in a row (must be 5..15)";
+                        " cells in a row (must be " + range + ")";
                 return false;
             }
         } else if (row.size() != width) {
@@ -96,39 +101,59 @@ bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& erro
                     " cells, but the first row has " + std::to_string(width);
             return false;
         }
-        if (rows.size() == kMaxSize) {
-            error = "line " + std::to_string(lineNo) + ": bad size: more than 15 rows";
+        if (rows.size() == maxSize) {
+            error = "line " + std::to_string(lineNo) + ": bad size: more than " + std::to_string(maxSize) + " rows";
             return false;
         }
         rows.push_back(std::move(row));
     }
-    if (rows.size() < kMinSize) {
+    if (rows.size() < minSize) {
         error = rows.empty() ? "no board: the input holds no rows"
-                             : "bad size: " + std::to_string(rows.size()) + " rows (must be 5..15)";
+                             : "bad size: " + std::to_string(rows.size()) + " rows (must be " + range + ")";
         return false;
     }
-
-    PuzzleRecord r;
-    r.width = static_cast<int>(width);
-    r.height = static_cast<int>(rows.size());
-    bool placed = false;
-    for (int x = 0; x < kBoardCells; ++x)
-        for (int y = 0; y < kBoardCells; ++y)
-            r.codes[x][y] = Wall;
-    r.emptyCount = 0;
-    for (int y = 1; y <= r.height; ++y) {
-        for (int x = 1; x <= r.width; ++x) {
-            const int code = rows[y - 1][x - 1];
-            r.codes[x][y] = static_cast<std::uint8_t>(code);
-            if (code == Empty)
-                ++r.emptyCount;
-            if (IsPlacedStone(code))
-                placed = true;
-        }
-    }
-    r.mode = placed ? SolveInProgress : CreateMode;
-    out = r;
     return true;
+}
+
+}  // namespace
+
+bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& error)
+{
+    std::vector<std::vector<int>> rows;
+    if (!ParseRows(text, kMinSize, kMaxSize, rows, error))
+        return false;
+    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < grid.height; ++y)
+        for (int x = 0; x < grid.width; ++x)
+            grid.at(x, y) = static_cast<std::uint8_t>(rows[y][x]);
+    return RecordFromGrid(grid, out, error);
+}
+
+bool ParseGridNotation(const std::string& text, Grid& out, std::string& error)
+{
+    std::vector<std::vector<int>> rows;
+    if (!ParseRows(text, 1, kGridMaxSize, rows, error))
+        return false;
+    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < grid.height; ++y)
+        for (int x = 0; x < grid.width; ++x)
+            grid.at(x, y) = static_cast<std::uint8_t>(rows[y][x]);
+    out = std::move(grid);
+    return true;
+}
+
+std::string FormatGridNotation(const Grid& grid)
+{
+    std::string s;
+    for (int y = 0; y < grid.height; ++y) {
+        for (int x = 0; x < grid.width; ++x) {
+            if (x > 0)
+                s += ' ';
+            s += LetterFor(grid.at(x, y));
+        }
+        s += '\n';
+    }
+    return s;
 }
 
 std::string FormatNotation(const PuzzleRecord& r)

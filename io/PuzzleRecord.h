@@ -6,7 +6,10 @@
 
 #include <cstdint>
 
+#include <string>
+
 #include "model/GameState.h"
+#include "model/Grid.h"
 
 struct PuzzleRecord {
     std::int32_t mode = CreateMode;
@@ -30,3 +33,12 @@ PuzzleRecord CapturePuzzle();
 // left alone). Afterwards layoutState is 1, refitPending 1 and status
 // StatusNone, as after a complete load: the next paint fits the window.
 void ApplyPuzzle(const PuzzleRecord& record);
+
+// The playable cells of a record as a Grid.
+Grid GridFromRecord(const PuzzleRecord& record);
+
+// A record of the grid with its Wall ring, emptyCount counted, boardFlag 1,
+// no undo history, mode CreateMode, or SolveInProgress when the grid holds
+// placed stones. False when the size is outside 5..15 or a cell holds a code
+// other than Empty, a given or a placed stone; out is then unchanged.
+bool RecordFromGrid(const Grid& grid, PuzzleRecord& out, std::string& error);

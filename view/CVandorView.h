@@ -44,6 +44,14 @@ public slots:
     void OnFilePrint();         // Printing.cpp
     void OnFilePrintPreview();  // Printing.cpp
 
+    // The ﾂｰﾙ menu.
+    void OnCheckUnique();       // CheckCommands.cpp
+    void OnCheckAnswer();       // CheckCommands.cpp
+    void OnUrlLoad();           // ExchangeCommands.cpp
+    void OnUrlCopy();           // ExchangeCommands.cpp
+    void OnPzprv3Load();        // ExchangeCommands.cpp
+    void OnGeneratePuzzle();    // GenerateCommand.cpp
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

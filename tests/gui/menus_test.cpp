@@ -100,24 +100,26 @@ protected:
     CMainFrame* frame = nullptr;
 };
 
-TEST_F(MainFrameTest, MenuBarHasFileSizeAndHelpInThatOrder)
+TEST_F(MainFrameTest, MenuBarHasFileSizeToolsAndHelpInThatOrder)
 {
     const QList<QAction*> bar = frame->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     EXPECT_EQ(bar[0]->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
     EXPECT_NE(bar[0]->menu(), nullptr);
     // The size command sits on the bar itself, not in a menu.
     EXPECT_EQ(bar[1]->text(), QStringLiteral("ｻｲｽﾞ変更(&S)"));
     EXPECT_EQ(bar[1]->menu(), nullptr);
     EXPECT_EQ(bar[1]->data().toInt(), ID_BOARD_SIZE);
-    EXPECT_EQ(bar[2]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    EXPECT_EQ(bar[2]->text(), QStringLiteral("ﾂｰﾙ(&T)"));
     EXPECT_NE(bar[2]->menu(), nullptr);
+    EXPECT_EQ(bar[3]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    EXPECT_NE(bar[3]->menu(), nullptr);
 }
 
-TEST_F(MainFrameTest, FileAndHelpMenusListTheirItemsWithIdsAndShortcuts)
+TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
 {
     const QList<QAction*> bar = frame->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     ExpectItems(ItemsOf(bar[0]->menu()),
                 {
                     {QStringLiteral("問題を読み込む(&O)"), ID_FILE_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O)},
@@ -131,6 +133,17 @@ TEST_F(MainFrameTest, FileAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                 });
     ExpectItems(ItemsOf(bar[2]->menu()),
                 {
+                    {QStringLiteral("解の一意性を調べる(&U)"), ID_TOOLS_CHECK_UNIQUE, QKeySequence()},
+                    {QStringLiteral("答え合わせ(&K)"), ID_TOOLS_CHECK_ANSWER, QKeySequence()},
+                    kSeparator,
+                    {QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD, QKeySequence()},
+                    {QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY, QKeySequence()},
+                    {QStringLiteral("pzprv3ファイルを読み込む(&P)..."), ID_TOOLS_PZPRV3_LOAD, QKeySequence()},
+                    kSeparator,
+                    {QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE, QKeySequence()},
+                });
+    ExpectItems(ItemsOf(bar[3]->menu()),
+                {
                     {QStringLiteral("ﾙｰﾙ説明(&R)"), ID_HELP_RULES, QKeySequence()},
                     kSeparator,
                     {QStringLiteral("操作説明(作成時)(&M)"), ID_HELP_CREATE, QKeySequence()},
@@ -138,7 +151,7 @@ TEST_F(MainFrameTest, FileAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                     kSeparator,
                     {QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"), ID_APP_ABOUT, QKeySequence()},
                 });
-    for (const QMenu* menu : {bar[0]->menu(), bar[2]->menu()})
+    for (const QMenu* menu : {bar[0]->menu(), bar[2]->menu(), bar[3]->menu()})
         for (const QAction* a : menu->actions()) {
             EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
             EXPECT_FALSE(a->isCheckable()) << a->text().toStdString();

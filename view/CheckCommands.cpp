@@ -1,0 +1,4 @@
+#include "view/CVandorView.h"
+
+void CVandorView::OnCheckUnique() {}
+void CVandorView::OnCheckAnswer() {}

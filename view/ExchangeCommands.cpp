@@ -1,0 +1,5 @@
+#include "view/CVandorView.h"
+
+void CVandorView::OnUrlLoad() {}
+void CVandorView::OnUrlCopy() {}
+void CVandorView::OnPzprv3Load() {}

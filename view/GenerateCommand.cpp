@@ -1,0 +1,3 @@
+#include "view/CVandorView.h"
+
+void CVandorView::OnGeneratePuzzle() {}
