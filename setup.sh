@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake
-  qt6-base-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth poppler-utils desktop-file-utils shared-mime-info
 )

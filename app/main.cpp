@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "app/CVandorApp.h"
+#include "app/QtJapanese.h"
 
 namespace {
 
@@ -42,6 +43,11 @@ int main(int argc, char** argv)
     }
 
     QApplication qtApp(argc, argv);
+    // Without the translation the standard dialogs stay in English; the
+    // program works all the same.
+    if (!LoadQtJapanese())
+        std::fprintf(stderr, "vandor: Qt's Japanese translation (qtbase_ja) was not found; "
+                             "standard dialogs stay in English.\n");
     CVandorApp app;
     if (!app.InitInstance(QApplication::arguments()))
         return 1;
