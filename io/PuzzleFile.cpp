@@ -270,15 +270,18 @@ bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, std::string& err
     return true;
 }
 
-bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error)
+bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error,
+                     WriteFailure* failure)
 {
     std::vector<std::uint8_t> disk;
     std::string why;
     if (!EncodePuzzle(record, disk, why)) {
         error = path + ": cannot save this puzzle: " + why;
+        if (failure)
+            *failure = WriteFailure::Other;
         return false;
     }
-    return WriteFileSafely(path, disk, error);
+    return WriteFileSafely(path, disk, error, failure);
 }
 
 bool LoadPuzzleFile(const std::string& path, std::string& error)
@@ -292,13 +295,34 @@ bool LoadPuzzleFile(const std::string& path, std::string& error)
     return true;
 }
 
-bool SavePuzzleFile(const std::string& path, std::string& error)
+bool SavePuzzleFile(const std::string& path, std::string& error, WriteFailure* failure)
 {
-    return WritePuzzleFile(path, CapturePuzzle(), error);
+    return WritePuzzleFile(path, CapturePuzzle(), error, failure);
 }
 
-bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error)
+WriteFailure WriteFailureFromErrno(int errorNumber)
 {
+    switch (errorNumber) {
+    case 0: return WriteFailure::None;
+    case ENOENT:
+    case ENOTDIR: return WriteFailure::NoSuchFolder;
+    case EACCES:
+    case EPERM: return WriteFailure::PermissionDenied;
+    case EROFS: return WriteFailure::ReadOnlyFileSystem;
+    case ENOSPC:
+    case EDQUOT: return WriteFailure::DiskFull;
+    case ENAMETOOLONG: return WriteFailure::NameTooLong;
+    case EISDIR: return WriteFailure::NotRegularFile;
+    default: return WriteFailure::Other;
+    }
+}
+
+bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
+                     WriteFailure* failure)
+{
+    WriteFailure unused;
+    WriteFailure& why = failure ? *failure : unused;
+    why = WriteFailure::None;
     std::string target = path;
     bool exists = false;
     mode_t keepMode = 0;
@@ -307,10 +331,12 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
         // Renaming over a device such as /dev/null would replace the device.
         if (S_ISDIR(st.st_mode)) {
             error = path + ": cannot write: " + std::strerror(EISDIR);
+            why = WriteFailure::NotRegularFile;
             return false;
         }
         if (!S_ISREG(st.st_mode)) {
             error = path + ": cannot write: not a regular file";
+            why = WriteFailure::NotRegularFile;
             return false;
         }
         exists = true;
@@ -321,12 +347,14 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
             char resolved[PATH_MAX];
             if (!::realpath(path.c_str(), resolved)) {
                 error = path + ": cannot follow the link: " + Errno();
+                why = WriteFailureFromErrno(errno);
                 return false;
             }
             target = resolved;
         }
     } else if (errno != ENOENT) {
         error = path + ": cannot write: " + Errno();
+        why = WriteFailureFromErrno(errno);
         return false;
     }
 
@@ -334,6 +362,7 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
     SplitPath(target, dir, base);
     if (base.empty() || base == "." || base == "..") {
         error = path + ": cannot write: not a file name";
+        why = WriteFailure::Other;
         return false;
     }
 
@@ -346,11 +375,13 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || attempt == 99)) {
             error = path + ": cannot create a temporary file in " + dir + ": " + Errno();
+            why = WriteFailureFromErrno(errno);
             return false;
         }
     }
 
     auto fail = [&](const std::string& what) {
+        why = WriteFailureFromErrno(errno);
         error = path + ": " + what + ": " + Errno();
         if (fd >= 0)
             ::close(fd);

@@ -28,6 +28,23 @@
 
 #include "io/PuzzleRecord.h"
 
+// Why a write failed, for callers that put the reason in words of their own;
+// the error text says the same in English. Set by the writing functions
+// below when they are given somewhere to put it.
+enum class WriteFailure {
+    None,
+    NoSuchFolder,        // a folder on the way is missing or is not a folder
+    PermissionDenied,
+    ReadOnlyFileSystem,
+    DiskFull,            // no space left, or the disk quota is used up
+    NameTooLong,
+    NotRegularFile,      // the path names a folder, device, pipe or socket
+    Other,               // only the error text says why
+};
+
+// The failure an errno value from opening, writing or renaming stands for.
+WriteFailure WriteFailureFromErrno(int errorNumber);
+
 // The on-disk bytes of a record. False, with the reason, when the record
 // holds something that would not load back (a size outside 5..15, a bad mode,
 // cell code, Wall ring or undo count, or a value that encodes as byte 26).
@@ -44,14 +61,15 @@ bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, std::string& err
 // Writes the record to path through a temporary file beside it that replaces
 // the target only when every byte was written and closed; false with a
 // message naming the file and the reason, the target untouched.
-bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error);
+bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error,
+                     WriteFailure* failure = nullptr);
 
 // The program's load: on success GameState holds the file (ApplyPuzzle); on
 // failure only status changes, to StatusLoadFailed.
 bool LoadPuzzleFile(const std::string& path, std::string& error);
 
 // The program's save of GameState; never changes GameState.
-bool SavePuzzleFile(const std::string& path, std::string& error);
+bool SavePuzzleFile(const std::string& path, std::string& error, WriteFailure* failure = nullptr);
 
 // Replaces the file at path with data, all or nothing: the bytes go to a new
 // file in the same folder, which is flushed to disk, closed and then renamed
@@ -59,4 +77,5 @@ bool SavePuzzleFile(const std::string& path, std::string& error);
 // error reads "PATH: what failed: reason". A path that names a directory or
 // another non-regular file is refused; a symbolic link is followed and the
 // file it points to is replaced.
-bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error);
+bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
+                     WriteFailure* failure = nullptr);

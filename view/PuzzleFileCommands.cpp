@@ -9,6 +9,25 @@
 #include "view/CVandorView.h"
 #include "view/FileDialogs.h"
 
+namespace {
+
+// The reason a save failed, in the window's language for the usual causes;
+// anything rarer keeps the system's own words.
+QString SaveFailureReason(WriteFailure failure, const std::string& error)
+{
+    switch (failure) {
+    case WriteFailure::NoSuchFolder: return QStringLiteral("保存先のフォルダーが見つかりません。");
+    case WriteFailure::PermissionDenied: return QStringLiteral("保存先に書き込む権限がありません。");
+    case WriteFailure::ReadOnlyFileSystem: return QStringLiteral("保存先は読み取り専用です。");
+    case WriteFailure::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
+    case WriteFailure::NameTooLong: return QStringLiteral("ファイル名が長すぎます。");
+    case WriteFailure::NotRegularFile: return QStringLiteral("保存先は通常のファイルではありません。");
+    default: return QString::fromLocal8Bit(error.c_str());
+    }
+}
+
+}  // namespace
+
 void CVandorView::OnPuzzleLoad()
 {
     const QString path = ChoosePuzzleToLoad(window());
@@ -30,11 +49,11 @@ void CVandorView::OnPuzzleSave()
         return;
 
     std::string error;
-    if (!SavePuzzleFile(QFile::encodeName(path).toStdString(), error)) {
+    WriteFailure failure = WriteFailure::None;
+    if (!SavePuzzleFile(QFile::encodeName(path).toStdString(), error, &failure)) {
         QMessageBox::warning(window(), QStringLiteral("vandor"),
                              QStringLiteral("ファイル %1 に保存できませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path),
-                                      QString::fromLocal8Bit(error.c_str())));
+                                 .arg(QDir::toNativeSeparators(path), SaveFailureReason(failure, error)));
     }
     update();
 }

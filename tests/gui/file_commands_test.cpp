@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 
 #include "io/Notation.h"
@@ -201,26 +202,37 @@ TEST_F(FileCommandTest, CancelledDialogsChangeAndRepaintNothing)
 }
 
 // Runs as root too, so unwritable targets are made without permission bits:
-// a path below a regular file, a path that is a directory, and a file-size
-// limit that makes the write itself fail half way.
+// a missing folder, a path below a regular file, a path that is a directory,
+// and a file-size limit that makes the write itself fail half way. The usual
+// reasons are given in Japanese, a rare one in the system's words.
 TEST_F(FileCommandTest, FailedSaveTellsTheUserAndKeepsTheOldFile)
 {
     const QByteArray old = "an older file that must survive\n";
     WriteBytes(Path("blocker"), old);
     ASSERT_TRUE(QDir(dir.path()).mkpath("folder.vdr/inside"));
     WriteBytes(Path("old.vdr"), old);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    ASSERT_TRUE(QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    int savedFsuid = 0;
 
     struct Case {
         QString target;
         QString keptFile;
+        QString reason;  // the second line, or for the system's words the end of it
         std::function<void()> before, after;
     };
     struct rlimit savedLimit {};
     getrlimit(RLIMIT_FSIZE, &savedLimit);
+    const QString noFolder = QStringLiteral("保存先のフォルダーが見つかりません。");
     const Case cases[] = {
-        {Path("blocker/puzzle.vdr"), Path("blocker"), {}, {}},
-        {Path("folder.vdr"), QString(), {}, {}},
-        {Path("old.vdr"), Path("old.vdr"),
+        {Path("missing/puzzle.vdr"), QString(), noFolder, {}, {}},
+        {Path("blocker/puzzle.vdr"), Path("blocker"), noFolder, {}, {}},
+        {Path("folder.vdr"), QString(), QStringLiteral("保存先は通常のファイルではありません。"), {}, {}},
+        {Path(QString(300, 'n') + ".vdr"), QString(), QStringLiteral("ファイル名が長すぎます。"), {}, {}},
+        // A non-zero file-system user id takes root's override away.
+        {Path("locked/puzzle.vdr"), QString(), QStringLiteral("保存先に書き込む権限がありません。"),
+         [&] { savedFsuid = setfsuid(65534); }, [&] { setfsuid(savedFsuid); }},
+        {Path("old.vdr"), Path("old.vdr"), QStringLiteral("File too large"),
          [] {
              std::signal(SIGXFSZ, SIG_IGN);
              struct rlimit small = {100, RLIM_INFINITY};
@@ -248,7 +260,13 @@ TEST_F(FileCommandTest, FailedSaveTellsTheUserAndKeepsTheOldFile)
 
         ASSERT_EQ(1, messages.texts.size()) << c.target.toStdString();
         EXPECT_EQ("vandor", messages.captions[0]);
-        EXPECT_TRUE(messages.texts[0].contains(c.target)) << messages.texts[0].toStdString();
+        EXPECT_EQ(QStringLiteral("ファイル %1 に保存できませんでした。").arg(c.target),
+                  messages.texts[0].section('\n', 0, 0));
+        const QString reason = messages.texts[0].section('\n', 1);
+        if (c.reason.at(0).unicode() < 128)
+            EXPECT_TRUE(reason.endsWith(": " + c.reason)) << reason.toStdString();
+        else
+            EXPECT_EQ(c.reason, reason);
         if (!c.keptFile.isEmpty()) {
             EXPECT_EQ(old, ReadBytes(c.keptFile)) << c.target.toStdString();
         }

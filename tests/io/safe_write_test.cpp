@@ -142,4 +142,72 @@ TEST_F(SafeWriteTest, WriteErrorLeavesOldFileAndNoTemporaryFile)
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"full.vdr"});
 }
 
+// The reason comes out with the English message for callers that word it
+// themselves; each target is made to fail for real.
+TEST_F(SafeWriteTest, FailureNamesItsReasonForTheCommonCauses)
+{
+    WriteBytes(dir_.File("plain"), kOld);
+    ASSERT_EQ(::mkdir(dir_.File("folder.vdr").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo(dir_.File("pipe.vdr").c_str(), 0644), 0);
+    ASSERT_EQ(::mkdir(dir_.File("locked").c_str(), 0555), 0);
+    const std::string longName(300, 'n');
+
+    const struct {
+        std::string path;
+        WriteFailure expected;
+        bool unprivileged;
+    } cases[] = {
+        {dir_.File("missing/p.vdr"), WriteFailure::NoSuchFolder, false},
+        {dir_.File("plain/p.vdr"), WriteFailure::NoSuchFolder, false},
+        {dir_.File("folder.vdr"), WriteFailure::NotRegularFile, false},
+        {dir_.File("pipe.vdr"), WriteFailure::NotRegularFile, false},
+        {"/dev/null", WriteFailure::NotRegularFile, false},
+        {dir_.File(longName + ".vdr"), WriteFailure::NameTooLong, false},
+        {dir_.File("locked/p.vdr"), WriteFailure::PermissionDenied, true},
+        {dir_.File("ok.vdr"), WriteFailure::None, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        std::string error;
+        WriteFailure failure = WriteFailure::Other;
+        bool ok;
+        if (c.unprivileged) {
+            AsUnprivilegedUser user;
+            ok = WriteFileSafely(c.path, kNew, error, &failure);
+        } else {
+            ok = WriteFileSafely(c.path, kNew, error, &failure);
+        }
+        EXPECT_EQ(ok, c.expected == WriteFailure::None) << error;
+        EXPECT_EQ(failure, c.expected) << error;
+    }
+
+    // A failure the program has no words for of its own.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 10;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    WriteFailure failure = WriteFailure::None;
+    const bool ok = WriteFileSafely(dir_.File("big.vdr"), kNew, error, &failure);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(failure, WriteFailure::Other) << error;
+}
+
+// A record that cannot be stored is refused before anything is written.
+TEST_F(SafeWriteTest, UnstorableRecordIsAnotherFailure)
+{
+    PuzzleRecord record{};
+    record.width = 20;
+    record.height = 9;
+    std::string error;
+    WriteFailure failure = WriteFailure::None;
+    EXPECT_FALSE(WritePuzzleFile(dir_.File("bad.vdr"), record, error, &failure));
+    EXPECT_EQ(failure, WriteFailure::Other);
+    EXPECT_TRUE(dir_.Names().empty());
+}
+
 }  // namespace
