@@ -121,7 +121,21 @@ void CVandorView::FitMainWindow()
     const QSize outer(geom::WindowWidth(GameState.width), geom::WindowHeight(GameState.height));
     // resize() sets the size inside the window manager's frame; take the frame
     // off so that the window as a whole gets the wanted size. The position stays.
-    const QSize decoration = frame->frameGeometry().size() - frame->geometry().size();
+    QSize decoration = frame->frameGeometry().size() - frame->geometry().size();
+
+    // A maximised or full-screen window keeps the screen's size, so leave that
+    // state first. The window manager answers later, and until then the frame
+    // is the one it draws around a maximised window, often thinner than the
+    // normal one; size the window for the frame it last had as a normal window.
+    const Qt::WindowStates fillsScreen = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (frame->windowState() & fillsScreen) {
+        frame->setWindowState(frame->windowState() & ~fillsScreen);
+        if (m_normalDecoration.isValid())
+            decoration = m_normalDecoration;
+    } else if (!decoration.isNull()) {
+        // A window the window manager has not framed yet has none to remember.
+        m_normalDecoration = decoration;
+    }
     frame->resize(outer - decoration);
     frame->raise();
 }

@@ -59,4 +59,8 @@ protected:
 
 private:
     void FitMainWindow();
+
+    // The window manager's frame around the main window when it was last
+    // fitted as a normal window; invalid until then.
+    QSize m_normalDecoration;
 };

@@ -4,18 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/CMainFrame.h"
 #include "io/Notation.h"
+#include "io/PuzzleFile.h"
 #include "model/GameState.h"
 #include "res/Resources.h"
 #include "view/CVandorView.h"
+#include "view/FileDialogs.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -392,6 +399,64 @@ TEST_F(WindowFitTest, RebuiltBoardWithoutRefitKeepsWindowSize)
     Repaint();  // later paints change nothing
     EXPECT_EQ(GameState.layoutState, 2);
     EXPECT_EQ(Outer(), before);
+}
+
+// Loading with Ctrl+O while the window fills the screen: the window leaves
+// the maximised (or full-screen) state and comes out at the board's exact
+// size, every time.
+TEST_F(WindowFitTest, LoadWhileMaximisedGivesTheExactSize)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* name;
+        int width, height;
+        QSize outer;
+    } puzzles[] = {{"nine.vdr", 9, 9, {416, 366}}, {"fifteen.vdr", 15, 15, {560, 510}}, {"wide.vdr", 15, 5, {560, 270}}};
+    for (const auto& p : puzzles) {
+        GameState.width = p.width;
+        GameState.height = p.height;
+        ResetBoard();
+        GameState.board[1][1].code = GivenWhite;
+        std::string error;
+        ASSERT_TRUE(SavePuzzleFile(QFile::encodeName(dir.filePath(p.name)).toStdString(), error)) << error;
+    }
+    ResetGameState();
+    Repaint();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+
+    const struct {
+        const char* name;
+        bool fullScreen;
+    } loads[] = {{"nine.vdr", false}, {"fifteen.vdr", false}, {"nine.vdr", false},
+                 {"wide.vdr", false}, {"nine.vdr", true},     {"fifteen.vdr", true}};
+    for (const auto& load : loads) {
+        const char* name = load.name;
+        const bool fullScreen = load.fullScreen;
+        SCOPED_TRACE(std::string(name) + (fullScreen ? " full screen" : " maximised"));
+        if (fullScreen)
+            frame->showFullScreen();
+        else
+            frame->showMaximized();
+        Settle();
+        ASSERT_TRUE(fullScreen ? frame->isFullScreen() : frame->isMaximized());
+        ASSERT_NE(Outer(), QSize(416, 366));
+
+        const QString path = dir.filePath(name);
+        SetLoadPathChooser([path](QWidget*) { return path; });
+        QTest::keyClick(frame->GetView(), Qt::Key_O, Qt::ControlModifier);
+        SetLoadPathChooser({});
+        Settle();
+
+        const auto& p = *std::find_if(std::begin(puzzles), std::end(puzzles),
+                                      [&](const auto& q) { return std::strcmp(q.name, name) == 0; });
+        EXPECT_EQ(GameState.width, p.width);
+        EXPECT_EQ(GameState.board[1][1].code, GivenWhite);
+        EXPECT_FALSE(frame->isMaximized());
+        EXPECT_FALSE(frame->isFullScreen());
+        EXPECT_EQ(Outer(), p.outer);
+    }
 }
 
 }  // namespace
