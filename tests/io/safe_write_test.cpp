@@ -180,34 +180,6 @@ TEST_F(SafeWriteTest, FailureNamesItsReasonForTheCommonCauses)
         EXPECT_EQ(ok, c.expected == WriteFailure::None) << error;
         EXPECT_EQ(failure, c.expected) << error;
     }
-
-    // A failure the program has no words for of its own.
-    struct rlimit old {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    struct rlimit small = old;
-    small.rlim_cur = 10;
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string error;
-    WriteFailure failure = WriteFailure::None;
-    const bool ok = WriteFileSafely(dir_.File("big.vdr"), kNew, error, &failure);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(failure, WriteFailure::Other) << error;
-}
-
-// A record that cannot be stored is refused before anything is written.
-TEST_F(SafeWriteTest, UnstorableRecordIsAnotherFailure)
-{
-    PuzzleRecord record{};
-    record.width = 20;
-    record.height = 9;
-    std::string error;
-    WriteFailure failure = WriteFailure::None;
-    EXPECT_FALSE(WritePuzzleFile(dir_.File("bad.vdr"), record, error, &failure));
-    EXPECT_EQ(failure, WriteFailure::Other);
-    EXPECT_TRUE(dir_.Names().empty());
 }
 
 }  // namespace
