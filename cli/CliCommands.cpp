@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 #include "io/Notation.h"
 #include "io/PuzzleFile.h"
 #include "model/GameState.h"
@@ -50,9 +52,13 @@ bool ReadTextInput(const std::string& name, std::string& text, std::string& erro
 {
     if (name == "-")
         return ReadStream(stdin, "standard input", text, error);
-    std::FILE* f = std::fopen(name.c_str(), "rb");
+    const int fd = OpenFileForReading(name, error);
+    if (fd < 0)
+        return false;
+    std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
         error = name + ": cannot open: " + std::strerror(errno);
+        ::close(fd);
         return false;
     }
     const bool ok = ReadStream(f, name, text, error);
