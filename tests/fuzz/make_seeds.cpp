@@ -1,5 +1,5 @@
 // Writes the seed corpus of the fuzz targets from boards in the notation:
-//   fuzz_seeds DIR   makes DIR/puzzle_file/*.vdr and DIR/notation/*.txt
+//   fuzz_seeds DIR   makes DIR/puzzle_file/*.vdr and DIR/text/*
 // The files are written by the program's own writers, so they are exactly
 // what the program saves.
 #include <cstdio>
@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include "exchange/PuzzLink.h"
+#include "exchange/Pzprv3.h"
 #include "io/Notation.h"
 #include "io/PuzzleFile.h"
 #include "model/GameState.h"
@@ -115,7 +117,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string files = std::string(argv[1]) + "/puzzle_file";
-    const std::string texts = std::string(argv[1]) + "/notation";
+    const std::string texts = std::string(argv[1]) + "/text";
     ::mkdir(argv[1], 0755);
     ::mkdir(files.c_str(), 0755);
     ::mkdir(texts.c_str(), 0755);
@@ -168,5 +170,21 @@ int main(int argc, char** argv)
         big += row + "\n";
     }
     WriteText(texts + "/grid-20x20.txt", big);
+
+    // The same boards as puzzle URLs and pzprv3 files, the solved one with
+    // its answer.
+    Grid grid;
+    std::string error;
+    for (const char* rows : {k5x5, k10x13, k15x15}) {
+        if (!ParseGridNotation(rows, grid, error))
+            Fail(error);
+        const std::string size = std::to_string(grid.width) + "x" + std::to_string(grid.height);
+        WriteText(texts + "/" + size + ".url", FormatPuzzLinkUrl(grid) + "\n");
+        WriteText(texts + "/" + size + ".pzprv3", FormatPzprv3(grid));
+    }
+    if (!ParseGridNotation(FormatBoard(), grid, error))
+        Fail(error);
+    WriteText(texts + "/5x5-solved.pzprv3", FormatPzprv3(grid));
+    WriteText(texts + "/20x20.url", "https://puzz.link/p?yinyang/v:/20/20/" + std::string(134, '0') + "\n");
     return failed ? 1 : 0;
 }

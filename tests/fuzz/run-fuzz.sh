@@ -14,7 +14,7 @@ cd "$(dirname "$0")/../.."
 
 BUILD_DIR=${VANDOR_FUZZ_BUILD_DIR:-build-fuzz}
 JOBS=$(nproc 2>/dev/null || echo 2)
-TARGETS=(puzzle_file notation)
+TARGETS=(puzzle_file text)
 
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVANDOR_FUZZ=ON -DVANDOR_GUI=OFF -DVANDOR_BENCH=OFF >/dev/null
