@@ -53,6 +53,9 @@ bool IsUrlOperand(const std::string& name)
     return LooksLikePuzzleUrl(name) && !std::filesystem::exists(name, ec);
 }
 
+// PUZZLE is read as a .vdr file by its extension, unless it is a URL.
+bool IsVdrOperand(const std::string& name) { return EndsWithVdr(name) && !IsUrlOperand(name); }
+
 bool ReadStream(std::FILE* f, const std::string& label, std::string& text, std::string& error)
 {
     char chunk[4096];
@@ -167,7 +170,7 @@ std::string StatusLine()
 
 bool ReadPuzzleInput(const std::string& name, PuzzleRecord& out, std::string& error)
 {
-    if (EndsWithVdr(name))
+    if (IsVdrOperand(name))
         return ReadPuzzleFile(name, out, error);
     std::string text;
     InputKind kind;
@@ -200,7 +203,7 @@ bool ReadPuzzleInput(const std::string& name, PuzzleRecord& out, std::string& er
 
 bool ReadPuzzleGrid(const std::string& name, Grid& out, std::string& error)
 {
-    if (EndsWithVdr(name)) {
+    if (IsVdrOperand(name)) {
         PuzzleRecord record;
         if (!ReadPuzzleFile(name, record, error))
             return false;
@@ -273,7 +276,7 @@ int RunShow(const std::vector<std::string>& args)
     // when it holds placed stones, in create mode otherwise.
     int mode = CreateMode;
     Grid grid;
-    if (EndsWithVdr(name)) {
+    if (IsVdrOperand(name)) {
         PuzzleRecord record;
         if (!ReadPuzzleFile(name, record, error))
             return Fail(error);

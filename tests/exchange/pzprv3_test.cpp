@@ -99,7 +99,6 @@ TEST(Pzprv3File, BadFilesSayWhatIsWrongAndWhere)
     } cases[] = {
         {"", "line 1: expected 'pzprv3': the file is empty"},
         {"pzprv\n", "line 1: expected 'pzprv3', found 'pzprv'"},
-        {". . . . .\n", "line 1: expected 'pzprv3', found '. . . . .'"},
         {"pzprv3\n", "line 2: missing: the puzzle type"},
         {"pzprv3\nnurikabe\n2\n2\n", "line 2: the file is for 'nurikabe' puzzles, not yinyang"},
         {"pzprv3\nyinyang\n", "line 3: expected the number of rows (1..64), found ''"},
@@ -108,14 +107,10 @@ TEST(Pzprv3File, BadFilesSayWhatIsWrongAndWhere)
         {"pzprv3\nyinyang\n99999999999999999999\n5\n",
          "line 3: expected the number of rows (1..64), found '999999999999...'"},
         {"pzprv3\nyinyang\n5\n", "line 4: expected the number of columns (1..64), found ''"},
-        {"pzprv3\nyinyang\n5\n-5\n", "line 4: expected the number of columns (1..64), found '-5'"},
         {head, "line 5: missing: the file ends before its 2 rows of givens and 2 rows of the answer"},
-        {head + ". . . \n. . . \n. . . \n",
-         "line 8: missing: the file ends before its 2 rows of givens and 2 rows of the answer"},
         {head + ". . \n. . . \n. . . \n. . . \n", "line 5: 2 cells, but the board has 3 columns"},
         {head + ". . . \n. . . \n. . . \n. . . . \n", "line 8: 4 cells, but the board has 3 columns"},
         {head + ". x . \n. . . \n. . . \n. . . \n", "line 5 cell 2: bad token 'x' (expected 1, 2 or .)"},
-        {head + ". . . \n. . 3 \n. . . \n. . . \n", "line 6 cell 3: bad token '3' (expected 1, 2 or .)"},
         {head + ". . . \n. . . \n. . . \n+ . . \n", "line 8 cell 1: bad token '+' (expected 1, 2 or .)"},
         {head + "1 . . \n. . . \n2 . . \n. . . \n", "line 7 cell 1: the answer puts black on a given white stone"},
         {head + ". . . \n. 2 . \n. . . \n. 1 . \n", "line 8 cell 2: the answer puts white on a given black stone"},
@@ -145,8 +140,6 @@ TEST(Pzprv3File, FilesAreReadWholeAndNamedInErrors)
     EXPECT_EQ(error, bad + ": line 4: expected the number of columns (1..64), found ''");
     EXPECT_FALSE(ReadPzprv3File(big, grid, error));
     EXPECT_EQ(error, big + ": too large for a puzzle (more than 1 MiB)");
-    EXPECT_FALSE(ReadPzprv3File(dir.File("none.pzprv3"), grid, error));
-    EXPECT_EQ(error, dir.File("none.pzprv3") + ": cannot open: No such file or directory");
     EXPECT_TRUE(LooksLikePzprv3("pzprv3\r\nyinyang\n"));
     EXPECT_FALSE(LooksLikePzprv3("yinyang/5/5/0"));
 }
