@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vandor's front door.
 #   ./setup.sh run    install what is missing, build, start the program
-#   ./setup.sh test   install what is missing, build, run every test
+#   ./setup.sh test   install what is missing, build, run every test, fuzz
+#                     each file reader VANDOR_FUZZ_SECONDS (60) seconds
 # Packages come from Debian 12; they are installed with apt-get when this runs
 # as root or sudo works without a password, otherwise the exact command is printed.
 set -euo pipefail
@@ -12,6 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth poppler-utils desktop-file-utils shared-mime-info
+  clang libclang-rt-14-dev
 )
 BUILD_DIR=${VANDOR_BUILD_DIR:-build}
 JOBS=$(nproc 2>/dev/null || echo 2)
@@ -63,6 +65,8 @@ case "${1:-}" in
     cmake -S . -B "$BUILD_DIR-asan" -DCMAKE_BUILD_TYPE=Debug -DVANDOR_GUI=OFF -DVANDOR_SANITIZE=ON >/dev/null
     cmake --build "$BUILD_DIR-asan" -j "$JOBS"
     (cd "$BUILD_DIR-asan" && ctest --output-on-failure -j "$JOBS")
+    # The file and text readers under libFuzzer, built with clang.
+    VANDOR_FUZZ_BUILD_DIR="$BUILD_DIR-fuzz" tests/fuzz/run-fuzz.sh "${VANDOR_FUZZ_SECONDS:-60}"
     ;;
   *)
     echo "usage: $0 run|test" >&2

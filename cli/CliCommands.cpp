@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include <unistd.h>
+
 #include "exchange/PuzzLink.h"
 #include "exchange/Pzprv3.h"
 #include "io/Notation.h"
@@ -78,9 +80,13 @@ bool ReadTextInput(const std::string& name, std::string& text, std::string& erro
 {
     if (name == "-")
         return ReadStream(stdin, "standard input", text, error);
-    std::FILE* f = std::fopen(name.c_str(), "rb");
+    const int fd = OpenFileForReading(name, error);
+    if (fd < 0)
+        return false;
+    std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
         error = name + ": cannot open: " + std::strerror(errno);
+        ::close(fd);
         return false;
     }
     const bool ok = ReadStream(f, name, text, error);

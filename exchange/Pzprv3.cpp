@@ -5,6 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#include <unistd.h>
+
+#include "io/PuzzleFile.h"
+
 namespace {
 
 const char kMagic[] = "pzprv3";
@@ -190,9 +194,14 @@ bool LooksLikePzprv3(const std::string& text)
 
 bool ReadPzprv3File(const std::string& path, Grid& out, std::string& error)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    // A FIFO without a writer would block here for good.
+    const int fd = OpenFileForReading(path, error);
+    if (fd < 0)
+        return false;
+    std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
         error = path + ": cannot open: " + std::strerror(errno);
+        ::close(fd);
         return false;
     }
     std::string text;

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -40,6 +39,13 @@ bool CheckHeader(const PuzzleRecord& r, std::string& error)
     }
     if (r.width < kMinSize || r.width > kMaxSize || r.height < kMinSize || r.height > kMaxSize) {
         error = "bad size " + Str(r.width) + " x " + Str(r.height) + " (width and height must be 5..15)";
+        return false;
+    }
+    // The count is the solver's, left from its latest run, which may have
+    // been on a board of another size: any value 0..225 can be saved with
+    // any board.
+    if (r.emptyCount < 0 || r.emptyCount > kMaxSize * kMaxSize) {
+        error = "bad empty-cell count " + Str(r.emptyCount) + " (must be 0..225)";
         return false;
     }
     if (r.undoCount < 0 || r.undoCount >= kUndoEntries) {
@@ -142,7 +148,98 @@ void SplitPath(const std::string& path, std::string& dir, std::string& base)
     }
 }
 
+// Why a file of this kind cannot be read as a puzzle, or "" for a regular
+// file. A FIFO without a writer would block the program for good, a device
+// may never end.
+std::string NotReadable(const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode))
+        return "cannot read: " + std::string(std::strerror(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        return "cannot read: not a regular file";
+    return "";
+}
+
+// Follows symbolic links from path to the name that a write must replace or
+// create; the file at its end need not exist yet. found tells whether it
+// does, st is then its status.
+bool FollowLinks(const std::string& path, std::string& target, bool& found, struct stat& st, std::string& error)
+{
+    constexpr int kMaxLinks = 40;  // as the kernel allows
+    target = path;
+    for (int links = 0;; ++links) {
+        if (::lstat(target.c_str(), &st) != 0) {
+            if (errno != ENOENT) {
+                error = path + ": cannot write: " + Errno();
+                return false;
+            }
+            found = false;
+            return true;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            found = true;
+            return true;
+        }
+        if (links == kMaxLinks) {
+            errno = ELOOP;
+            error = path + ": cannot follow the link: " + std::strerror(ELOOP);
+            return false;
+        }
+        std::string text(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), text.data(), text.size());
+        if (n < 0 || static_cast<std::size_t>(n) == text.size()) {
+            if (n >= 0)
+                errno = ENAMETOOLONG;
+            error = path + ": cannot follow the link: " + Errno();
+            return false;
+        }
+        text.resize(static_cast<std::size_t>(n));
+        if (text.empty()) {
+            errno = ENOENT;
+            error = path + ": cannot follow the link: " + Errno();
+            return false;
+        }
+        // A relative link is read from the folder that holds the link.
+        if (text[0] != '/') {
+            const std::size_t slash = target.find_last_of('/');
+            if (slash != std::string::npos)
+                text = target.substr(0, slash + 1) + text;
+        }
+        target = text;
+    }
+}
+
 }  // namespace
+
+int OpenFileForReading(const std::string& path, std::string& error)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        error = path + ": cannot open: " + Errno();
+        return -1;
+    }
+    std::string why = NotReadable(st);
+    if (!why.empty()) {
+        error = path + ": " + why;
+        return -1;
+    }
+    // O_NONBLOCK keeps the open itself from waiting should the name have
+    // been replaced by a FIFO meanwhile; what was opened is checked again.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = path + ": cannot open: " + Errno();
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !(why = NotReadable(st)).empty()) {
+        error = path + ": " + (why.empty() ? "cannot read: " + Errno() : why);
+        ::close(fd);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
 
 bool EncodePuzzle(const PuzzleRecord& r, std::vector<std::uint8_t>& disk, std::string& error)
 {
@@ -239,11 +336,9 @@ bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, std:
 
 bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, std::string& error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = path + ": cannot open: " + Errno();
+    const int fd = OpenFileForReading(path, error);
+    if (fd < 0)
         return false;
-    }
     std::vector<std::uint8_t> disk(kMaxReadBytes);
     std::size_t size = 0;
     while (size < disk.size()) {
@@ -323,11 +418,17 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
     WriteFailure unused;
     WriteFailure& why = failure ? *failure : unused;
     why = WriteFailure::None;
-    std::string target = path;
+    // Replace what a symbolic link points to, or create it, and keep the
+    // link itself.
+    std::string target;
     bool exists = false;
-    mode_t keepMode = 0;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (!FollowLinks(path, target, exists, st, error)) {
+        why = WriteFailureFromErrno(errno);
+        return false;
+    }
+    mode_t keepMode = 0;
+    if (exists) {
         // Renaming over a device such as /dev/null would replace the device.
         if (S_ISDIR(st.st_mode)) {
             error = path + ": cannot write: " + std::strerror(EISDIR);
@@ -339,23 +440,7 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
             why = WriteFailure::NotRegularFile;
             return false;
         }
-        exists = true;
         keepMode = st.st_mode & 07777;
-        // Replace what a symbolic link points to, not the link itself.
-        struct stat lst {};
-        if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-            char resolved[PATH_MAX];
-            if (!::realpath(path.c_str(), resolved)) {
-                error = path + ": cannot follow the link: " + Errno();
-                why = WriteFailureFromErrno(errno);
-                return false;
-            }
-            target = resolved;
-        }
-    } else if (errno != ENOENT) {
-        error = path + ": cannot write: " + Errno();
-        why = WriteFailureFromErrno(errno);
-        return false;
     }
 
     std::string dir, base;
@@ -366,26 +451,37 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
         return false;
     }
 
-    // A hidden name beside the target; O_EXCL never reuses someone's file.
-    std::string temp;
+    // The temporary file is made and renamed relative to the folder, under
+    // a short name, so that its full name is never longer than the target's:
+    // any path that can be written at all can be written this way.
+    const int dirFd = ::open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        why = WriteFailureFromErrno(errno);
+        error = path + ": cannot create a temporary file in " + dir + ": " + Errno();
+        return false;
+    }
+    // A hidden name; O_EXCL never reuses someone's file.
+    std::string name;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temp = (dir == "/" ? "" : dir) + "/." + base.substr(0, 200) + "." + std::to_string(::getpid()) + "." +
-               std::to_string(attempt) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        name = ".vdr" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || attempt == 99)) {
             error = path + ": cannot create a temporary file in " + dir + ": " + Errno();
             why = WriteFailureFromErrno(errno);
+            ::close(dirFd);
             return false;
         }
     }
+    const std::string temp = (dir == "/" ? "" : dir) + "/" + name;
 
     auto fail = [&](const std::string& what) {
         why = WriteFailureFromErrno(errno);
         error = path + ": " + what + ": " + Errno();
         if (fd >= 0)
             ::close(fd);
-        ::unlink(temp.c_str());
+        ::unlinkat(dirFd, name.c_str(), 0);
+        ::close(dirFd);
         return false;
     };
     if (exists && ::fchmod(fd, keepMode) != 0)
@@ -398,15 +494,16 @@ bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& d
     fd = -1;
     if (closed != 0)
         return fail("cannot close " + temp);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
+    if (::renameat(dirFd, name.c_str(), dirFd, base.c_str()) != 0)
         return fail("cannot replace it with " + temp);
 
     // Make the new name itself durable. The file is complete and in place
     // already; if this fails a crash can at worst bring back the old file.
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+    const int syncFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (syncFd >= 0) {
+        ::fsync(syncFd);
+        ::close(syncFd);
     }
+    ::close(dirFd);
     return true;
 }

@@ -71,11 +71,17 @@ bool LoadPuzzleFile(const std::string& path, std::string& error);
 // The program's save of GameState; never changes GameState.
 bool SavePuzzleFile(const std::string& path, std::string& error, WriteFailure* failure = nullptr);
 
+// Opens a regular file for reading and returns its descriptor, or -1 with
+// "PATH: what is wrong" in error. Anything else (a directory, a FIFO, a
+// device) is refused before it is opened, so a pipe without a writer cannot
+// block the program.
+int OpenFileForReading(const std::string& path, std::string& error);
+
 // Replaces the file at path with data, all or nothing: the bytes go to a new
 // file in the same folder, which is flushed to disk, closed and then renamed
 // over path. On failure the temporary file is gone, path is as it was, and
 // error reads "PATH: what failed: reason". A path that names a directory or
 // another non-regular file is refused; a symbolic link is followed and the
-// file it points to is replaced.
+// file it points to is replaced, or created if it does not exist yet.
 bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
                      WriteFailure* failure = nullptr);

@@ -68,6 +68,15 @@ struct SnapshotCopy {
     std::int32_t blackClosedCount;
 };
 
+// The solver's marks of the cells its passes still have to look at while
+// AutoSolve runs (solver/PassTracking.h); bit y of [x] is cell (x, y).
+struct ScanMarks {
+    std::uint32_t local[kBoardCells];
+    std::uint32_t deadEnd[kBoardCells];
+    std::uint8_t ring;
+    std::uint8_t active;
+};
+
 struct CellPos {
     std::int32_t x;
     std::int32_t y;
@@ -105,6 +114,7 @@ struct GameStateRecord {
     std::int32_t stepNextY = 0;
 
     SnapshotCopy snapshot{};
+    ScanMarks scan{};
 };
 
 // The one instance, in static storage.

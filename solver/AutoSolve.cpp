@@ -11,6 +11,8 @@ void RunPasses()
     LocalPatternPass();
     DeadEndPass();
     PerimeterPass();
+    if (SolverDriver.afterCycle)
+        SolverDriver.afterCycle();
 }
 
 bool IsGiven(int code)
@@ -93,6 +95,8 @@ void Snapshot(int mode)
     }
 }
 
+// Runs only after a cycle of passes that changed nothing, which is what a
+// restore of the snapshot relies on (PassTracking.h, invariant 2).
 void TrialPlacement()
 {
     Snapshot(1);

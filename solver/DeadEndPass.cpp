@@ -136,12 +136,13 @@ void FloodFill(int x, int y, int colour)
 
 void DeadEndPass()
 {
-    if (!Tracking.active)
-        for (std::uint32_t& column : Tracking.deadEndDirty)
+    ScanMarks& scan = GameState.scan;
+    if (!scan.active)
+        for (std::uint32_t& column : scan.deadEnd)
             column = ~0u;
+    // An unmarked stone has nothing to do (PassTracking.h, invariant 1).
     for (int x = 1; x <= GameState.width; ++x) {
-        for (int y = NextMarkedRow(Tracking.deadEndDirty, x, 0); y != 0;
-             y = NextMarkedRow(Tracking.deadEndDirty, x, y)) {
+        for (int y = NextMarkedRow(scan.deadEnd, x, 0); y != 0; y = NextMarkedRow(scan.deadEnd, x, y)) {
             const Cell& cell = GameState.board[x][y];
             if (!cell.closed) {
                 const int c = colour(cell.code);
@@ -150,11 +151,7 @@ void DeadEndPass()
                 else if (c == 2)
                     CheckBlackStone(x, y);
             }
-            // A stone left open without a contradiction had nothing to do
-            // and needs a look only when a neighbour changes; one shut in
-            // (a contradiction) is looked at again like in a full scan.
-            if (cell.closed || colour(cell.code) == 0 || GameState.status != StatusContradiction)
-                Tracking.deadEndDirty[x] &= ~(1u << y);
+            scan.deadEnd[x] &= ~(1u << y);
         }
     }
 }

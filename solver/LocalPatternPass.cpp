@@ -71,18 +71,19 @@ int ForcedStone(int x, int y)
 
 void LocalPatternPass()
 {
-    if (!Tracking.active)
-        for (std::uint32_t& column : Tracking.localDirty)
+    ScanMarks& scan = GameState.scan;
+    if (!scan.active)
+        for (std::uint32_t& column : scan.local)
             column = ~0u;
+    // An unmarked cell has no pattern (PassTracking.h, invariant 1).
     for (int x = 1; x <= GameState.width; ++x) {
-        for (int y = NextMarkedRow(Tracking.localDirty, x, 0); y != 0;
-             y = NextMarkedRow(Tracking.localDirty, x, y)) {
+        for (int y = NextMarkedRow(scan.local, x, 0); y != 0; y = NextMarkedRow(scan.local, x, y)) {
             if (CodeAt(x, y) == Empty) {
                 const int stone = ForcedStone(x, y);
                 if (stone != Empty)
                     PlaceCell(x, y, stone);
             }
-            Tracking.localDirty[x] &= ~(1u << y);
+            scan.local[x] &= ~(1u << y);
         }
     }
 }

@@ -1,45 +1,33 @@
 #include "solver/PassTracking.h"
 
-PassTracking Tracking;
+#include <cassert>
+
+SolverSwitches SolverDriver;
 
 namespace {
 
 void MarkEverything()
 {
+    ScanMarks& scan = GameState.scan;
     for (int x = 0; x < kBoardCells; ++x) {
-        Tracking.localDirty[x] = ~0u;
-        Tracking.deadEndDirty[x] = ~0u;
+        scan.local[x] = ~0u;
+        scan.deadEnd[x] = ~0u;
     }
-    Tracking.ringDirty = true;
+    scan.ring = 1;
 }
 
-void Log(int x, int y)
+[[maybe_unused]] bool Playable(int x, int y)
 {
-    if (Tracking.changes == PassTracking::kLogEntries) {
-        Tracking.logOverflow = true;
-        return;
-    }
-    Tracking.changedX[Tracking.changes] = static_cast<std::uint8_t>(x);
-    Tracking.changedY[Tracking.changes] = static_cast<std::uint8_t>(y);
-    ++Tracking.changes;
+    return x >= 1 && x <= GameState.width && y >= 1 && y <= GameState.height;
 }
 
-// Marks the cells whose view of the board a change at (x, y) alters: the
-// 3 x 3 block around it for the local patterns, the cell and its orthogonal
-// neighbours for the dead-end test, the ring if the cell is on it. Marking a
-// cell that turns out to need nothing only costs the pass a look.
-void MarkAround(int x, int y)
+[[maybe_unused]] bool NothingMarked()
 {
-    const std::uint32_t column = 7u << (y - 1);
-    const std::uint32_t row = 1u << y;
-    Tracking.localDirty[x - 1] |= column;
-    Tracking.localDirty[x] |= column;
-    Tracking.localDirty[x + 1] |= column;
-    Tracking.deadEndDirty[x - 1] |= row;
-    Tracking.deadEndDirty[x] |= column;
-    Tracking.deadEndDirty[x + 1] |= row;
-    if (x == 1 || y == 1 || x == GameState.width || y == GameState.height)
-        Tracking.ringDirty = true;
+    const ScanMarks& scan = GameState.scan;
+    for (int x = 1; x <= GameState.width; ++x)
+        if ((scan.local[x] | scan.deadEnd[x]) & PlayableRows())
+            return false;
+    return !scan.ring;
 }
 
 }  // namespace
@@ -47,46 +35,58 @@ void MarkAround(int x, int y)
 void StartTracking()
 {
     MarkEverything();
-    Tracking.changes = 0;
-    Tracking.logOverflow = true;  // no snapshot of this run yet
-    Tracking.active = true;
+    GameState.scan.active = !SolverDriver.fullScans;
 }
 
 void StopTracking()
 {
-    Tracking.active = false;
+    GameState.scan.active = 0;
 }
 
+// Marks the cells whose view of the board a change at (x, y) alters: the
+// 3 x 3 block around it for the local patterns, the cell and its orthogonal
+// neighbours for the dead-end test, the ring if the cell is on it. Marking a
+// cell that turns out to need nothing only costs the pass a look. The Wall
+// ring keeps x - 1 and x + 1 inside the array.
 void NoteCodeChanged(int x, int y)
 {
-    MarkAround(x, y);
-    Log(x, y);
+    assert(Playable(x, y));
+    ScanMarks& scan = GameState.scan;
+    const std::uint32_t column = 7u << (y - 1);
+    const std::uint32_t row = 1u << y;
+    scan.local[x - 1] |= column;
+    scan.local[x] |= column;
+    scan.local[x + 1] |= column;
+    scan.deadEnd[x - 1] |= row;
+    scan.deadEnd[x] |= column;
+    scan.deadEnd[x + 1] |= row;
+    if (x == 1 || y == 1 || x == GameState.width || y == GameState.height)
+        scan.ring = 1;
 }
 
 void NoteClosedChanged(int x, int y)
 {
     // The closed byte is read by the dead-end test alone.
+    assert(Playable(x, y));
+    ScanMarks& scan = GameState.scan;
     const std::uint32_t row = 1u << y;
-    Tracking.deadEndDirty[x - 1] |= row;
-    Tracking.deadEndDirty[x] |= 7u << (y - 1);
-    Tracking.deadEndDirty[x + 1] |= row;
-    Log(x, y);
+    scan.deadEnd[x - 1] |= row;
+    scan.deadEnd[x] |= 7u << (y - 1);
+    scan.deadEnd[x + 1] |= row;
 }
 
 void NoteSnapshotSaved()
 {
-    Tracking.changes = 0;
-    Tracking.logOverflow = false;
+    // Invariant 2: what a restore relies on.
+    assert(!GameState.scan.active || NothingMarked());
 }
 
 void NoteSnapshotRestored()
 {
-    if (Tracking.logOverflow) {
-        MarkEverything();
-    } else {
-        for (int i = 0; i < Tracking.changes; ++i)
-            MarkAround(Tracking.changedX[i], Tracking.changedY[i]);
+    ScanMarks& scan = GameState.scan;
+    for (int x = 0; x < kBoardCells; ++x) {
+        scan.local[x] = 0;
+        scan.deadEnd[x] = 0;
     }
-    Tracking.changes = 0;
-    Tracking.logOverflow = false;
+    scan.ring = 0;
 }

@@ -4,33 +4,26 @@
 // something it reads changes: the local patterns read the cell's eight
 // neighbours, the dead-end test reads the four orthogonal neighbours (code and
 // closed byte), the perimeter pass reads the ring. So while AutoSolve runs,
-// each pass visits, in its usual scan order, only the cells marked here and
-// comes to exactly the result of a full scan. That matters in the trials,
-// which run thousands of cycles on boards that differ in a few cells.
-// Outside AutoSolve the passes scan every cell.
+// each pass visits, in its usual scan order, only the cells marked in
+// GameState.scan and comes to exactly the result of a full scan. That matters
+// in the trials, which run thousands of cycles on boards that differ in a few
+// cells. Outside AutoSolve the passes scan every cell.
+//
+// Two invariants make this exact; debug builds check the second:
+// 1. A playable cell whose mark is clear would give its pass nothing to do:
+//    every change of a code or closed byte marks the cells that read it.
+// 2. After a cycle of passes without progress every playable mark and the
+//    ring mark are clear, since each pass clears the marks it visits and
+//    nothing changed to set new ones. Snapshot saves only then (the trials
+//    start only after such a cycle), so the board a restore brings back is
+//    one on which no pass finds anything: a restore clears every mark.
 #pragma once
 
 #include <cstdint>
 
 #include "model/GameState.h"
 
-struct PassTracking {
-    bool active = false;
-    // Bit y of [x]: the pass has to look at (x, y) again.
-    std::uint32_t localDirty[kBoardCells] = {};
-    std::uint32_t deadEndDirty[kBoardCells] = {};
-    bool ringDirty = false;
-
-    // The cells changed since the board last equalled the snapshot copy, so
-    // that a restore marks just their neighbourhoods.
-    static constexpr int kLogEntries = 2 * kBoardCells * kBoardCells;
-    std::uint8_t changedX[kLogEntries] = {};
-    std::uint8_t changedY[kLogEntries] = {};
-    int changes = 0;
-    bool logOverflow = false;
-};
-
-extern PassTracking Tracking;
+static_assert(kBoardCells <= 32, "a column of marks is one 32-bit word");
 
 // Marks every cell and the ring; from then on only changes mark cells.
 void StartTracking();
@@ -41,8 +34,8 @@ void StopTracking();
 void NoteCodeChanged(int x, int y);
 void NoteClosedChanged(int x, int y);
 
-// Snapshot's side: the board now equals the snapshot copy (after a save), or
-// has just been copied back from it (after a restore).
+// Snapshot's side: the board has just been saved into the snapshot copy, or
+// copied back from it.
 void NoteSnapshotSaved();
 void NoteSnapshotRestored();
 
@@ -54,8 +47,17 @@ inline std::uint32_t PlayableRows()
 
 // The next marked row after `after` in column x of a mask array, or 0. Marks
 // set during the scan further down the column are seen.
-inline int NextMarkedRow(const std::uint32_t* dirty, int x, int after)
+inline int NextMarkedRow(const std::uint32_t* marks, int x, int after)
 {
-    const std::uint32_t pending = dirty[x] & PlayableRows() & ~((2u << after) - 1);
+    const std::uint32_t pending = marks[x] & PlayableRows() & ~((2u << after) - 1);
     return pending ? __builtin_ctz(pending) : 0;
 }
+
+// For the tests, which compare the tracked passes with full scans cycle by
+// cycle: fullScans makes AutoSolve scan every cell in every pass, and
+// afterCycle, when set, is called after every cycle of the three passes.
+struct SolverSwitches {
+    bool fullScans = false;
+    void (*afterCycle)() = nullptr;
+};
+extern SolverSwitches SolverDriver;

@@ -96,10 +96,10 @@ void PerimeterPass()
 {
     // The pass reads nothing but the ring: unchanged, it would find nothing
     // again. Stones it places mark the ring once more.
-    if (Tracking.active) {
-        if (!Tracking.ringDirty)
+    if (GameState.scan.active) {
+        if (!GameState.scan.ring)
             return;
-        Tracking.ringDirty = false;
+        GameState.scan.ring = 0;
     }
 
     int previous = 0;
@@ -130,7 +130,6 @@ void PerimeterPass()
             // separate arcs, and two such pairs cannot both be joined.
             if (runs > 3) {
                 GameState.status = StatusContradiction;
-                Tracking.ringDirty = true;
                 return;
             }
             if (runs <= 2)

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -161,6 +163,23 @@ TEST_F(VandorCliTest, UnreadableInputExitsOneWithOneLineNamingTheFile)
     r = Run({"solve", "-"}, "....\n....\n....\n....\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "vandor-cli: standard input: line 1: bad size: 4 cells in a row (must be 5..15)\n");
+}
+
+// Reading a FIFO without a writer would wait for ever: the command runs in
+// a child that an alarm ends should it block.
+TEST_F(VandorCliTest, FifoAsPuzzleIsRefusedWithoutWaiting)
+{
+    for (const char* name : {"pipe.vdr", "pipe.txt"}) {
+        const std::string fifo = dir_.File(name);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+        EXPECT_EXIT(
+            {
+                ::alarm(10);
+                ::execl(VANDOR_CLI_PATH, VANDOR_CLI_PATH, "show", fifo.c_str(), static_cast<char*>(nullptr));
+                std::_Exit(99);
+            },
+            ::testing::ExitedWithCode(1), "^vandor-cli: " + fifo + ": cannot read: not a regular file\n$");
+    }
 }
 
 TEST_F(VandorCliTest, UrlsAndPzprv3FilesGoInAndOutOfEveryCommand)

@@ -2,12 +2,18 @@
 // from the format itself, never produced by the writer.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "io/Notation.h"
 #include "io/PuzzleFile.h"
 #include "io/io_test_support.h"
 #include "model/GameState.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -203,6 +209,8 @@ const BadHeader kBadHeaders[] = {
     {"width beyond the board array", 2, 21, -1, "bad size 21 x 9 (width and height must be 5..15)"},
     {"undo count 200", 7, '2', -1, "bad undo count 200 (must be 0..199)"},
     {"negative undo count", 8, '/', -1, "bad undo count -1 (must be 0..199)"},
+    {"negative empty count", 5, '/', -1, "bad empty-cell count -19 (must be 0..225)"},
+    {"empty count above 15 x 15", 5, '2', -1, "bad empty-cell count 281 (must be 0..225)"},
     {"cell code 6", 9 + 11 * 3 + 4, '6', -1, "bad cell code 6 at column 3 row 4 (must be 0..5)"},
     {"cell byte below '0'", 9 + 11 * 9 + 9, '/', -1, "bad cell code 255 at column 9 row 9 (must be 0..5)"},
     {"empty ring cell", 9 + 5, '0', -1, "border cell at column 0 row 5 holds 0, not a wall (3)"},
@@ -250,6 +258,27 @@ TEST_F(PuzzleFileFormatTest, ReadErrorsNameTheFile)
 
     EXPECT_FALSE(ReadPuzzleFile(dir_.Path(), r, error));
     EXPECT_EQ(error, dir_.Path() + ": cannot read: Is a directory");
+}
+
+// Opening a FIFO without a writer would wait for one for ever; the read runs
+// in a child process that an alarm ends should it block.
+TEST_F(PuzzleFileFormatTest, FifoOrDeviceIsRefusedWithoutWaiting)
+{
+    const std::string fifo = dir_.File("pipe.vdr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        EXPECT_EXIT(
+            {
+                ::alarm(10);
+                ResetGameState();
+                std::string error;
+                const bool loaded = LoadPuzzleFile(path, error);
+                std::fprintf(stderr, "%s\n", error.c_str());
+                std::exit(!loaded && GameState.status == StatusLoadFailed ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "^" + path + ": cannot read: not a regular file\n$");
+    }
 }
 
 TEST_F(PuzzleFileFormatTest, WriterRefusesRecordsThatWouldNotLoadBack)
@@ -316,6 +345,61 @@ TEST_F(PuzzleFileFormatTest, EveryModeAndSizeRoundTripsThroughAFile)
             ASSERT_TRUE(ReadPuzzleFile(path, back, error)) << error;
             EXPECT_TRUE(SameRecord(back, r));
         }
+    }
+}
+
+// Counts the writer cannot store as they were read: -49 would come back as
+// 207, -22 cannot be written at all (a byte 26).
+TEST_F(PuzzleFileFormatTest, EmptyCountTheWriterCannotStoreIsRefusedOnLoad)
+{
+    const struct {
+        int b5, b6, count;
+    } cases[] = {{47, 99, -49}, {47, 126, -22}, {50, 74, 226}, {50, 147, 299}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        const std::string path = dir_.File("count.vdr");
+        WriteBytes(path, ToBytes(Raw({0, 2, 5, 5, '1', c.b5, c.b6, '0', '0'}) + EmptyCells(5, 5) +
+                                 std::string(600, '0') + kTrailerOnDisk));
+        std::string error;
+        EXPECT_FALSE(LoadPuzzleFile(path, error));
+        EXPECT_EQ(error, path + ": bad empty-cell count " + std::to_string(c.count) + " (must be 0..225)");
+        EXPECT_EQ(GameState.status, StatusLoadFailed);
+    }
+}
+
+// The count is whatever the latest solve left, and the board may have been
+// edited or resized since: 225 on a 5 x 5 board, 0 on a board with holes.
+TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
+{
+    const std::string path = dir_.File("count.vdr");
+    std::string error;
+
+    LoadNotation(Rows(15, 15));
+    AutoSolve();
+    ASSERT_EQ(GameState.emptyCount, 225);
+    GameState.width = GameState.height = 5;  // the size dialog, then the paint
+    ResetBoard();
+    ASSERT_TRUE(SavePuzzleFile(path, error)) << error;
+    ResetGameState();
+    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    EXPECT_EQ(GameState.emptyCount, 225);
+
+    ASSERT_TRUE(LoadNotation(".....\n....B\nB...B\n...BW\nWWW..\n"));
+    AutoSolve();
+    ASSERT_EQ(GameState.emptyCount, 0);
+    GameState.mode = SolveStart;
+    GameState.board[2][2].code = Empty;  // a press erases a placed stone
+    ASSERT_TRUE(SavePuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    EXPECT_EQ(GameState.emptyCount, 0);
+
+    for (int count = 0; count <= 225; ++count) {
+        PuzzleRecord r = FromNotation(Rows(9, 9));
+        r.emptyCount = count;
+        PuzzleRecord back;
+        ASSERT_TRUE(WritePuzzleFile(path, r, error)) << error;
+        ASSERT_TRUE(ReadPuzzleFile(path, back, error)) << error;
+        EXPECT_EQ(back.emptyCount, count);
     }
 }
 

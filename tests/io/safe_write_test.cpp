@@ -1,6 +1,7 @@
 // Writing replaces a file all at once or not at all.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <csignal>
 #include <string>
 
@@ -63,6 +64,77 @@ TEST_F(SafeWriteTest, SymbolicLinkIsFollowedAndKept)
     struct stat st {};
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST_F(SafeWriteTest, DanglingLinkCreatesTheFileItPointsToAndStays)
+{
+    ASSERT_EQ(::mkdir(dir_.File("sub").c_str(), 0755), 0);
+    // One absolute link, one relative to the folder the link is in, and a
+    // link to a link.
+    const std::string absolute = dir_.File("absolute.vdr");
+    const std::string relative = dir_.File("sub/relative.vdr");
+    const std::string chained = dir_.File("chained.vdr");
+    ASSERT_EQ(::symlink(dir_.File("first.vdr").c_str(), absolute.c_str()), 0);
+    ASSERT_EQ(::symlink("../second.vdr", relative.c_str()), 0);
+    ASSERT_EQ(::symlink("sub/relative.vdr", chained.c_str()), 0);
+    const struct {
+        std::string link;
+        std::string target;
+        Bytes data;
+    } cases[] = {{absolute, dir_.File("first.vdr"), kOld}, {relative, dir_.File("second.vdr"), kOld},
+                 {chained, dir_.File("second.vdr"), kNew}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        std::string error;
+        ASSERT_TRUE(WriteFileSafely(c.link, c.data, error)) << error;
+        EXPECT_EQ(ReadBytes(c.target), c.data);
+        struct stat st {};
+        ASSERT_EQ(::lstat(c.link.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+        ASSERT_EQ(::lstat(c.target.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+    }
+    EXPECT_EQ(dir_.Names().size(), 5u);  // three links, two files, the folder
+}
+
+TEST_F(SafeWriteTest, LinkLoopIsRefused)
+{
+    const std::string a = dir_.File("a.vdr"), b = dir_.File("b.vdr");
+    ASSERT_EQ(::symlink(b.c_str(), a.c_str()), 0);
+    ASSERT_EQ(::symlink(a.c_str(), b.c_str()), 0);
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(a, kNew, error));
+    EXPECT_EQ(error, a + ": cannot follow the link: Too many levels of symbolic links");
+    EXPECT_EQ(dir_.Names().size(), 2u);
+}
+
+// A new file whose absolute name is PATH_MAX - 1 bytes long, the longest
+// that a plain open accepts, ending in a name of nameLength bytes.
+std::string LongestPath(const std::string& top, std::size_t nameLength)
+{
+    const std::size_t folderLength = PATH_MAX - 2 - nameLength;
+    std::string folder = top;
+    EXPECT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    while (folder.size() + 1 + 200 + 2 <= folderLength) {
+        folder += "/" + std::string(200, 'd');
+        EXPECT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    }
+    folder += "/" + std::string(folderLength - folder.size() - 1, 'e');
+    EXPECT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    return folder + "/" + std::string(nameLength, 'f');
+}
+
+TEST_F(SafeWriteTest, PathJustShortOfTheLimitIsWritten)
+{
+    for (std::size_t nameLength : {1u, 13u, 100u}) {
+        SCOPED_TRACE(nameLength);
+        const std::string path = LongestPath(dir_.File(std::to_string(nameLength)), nameLength);
+        ASSERT_EQ(path.size(), static_cast<std::size_t>(PATH_MAX - 1));
+        std::string error;
+        ASSERT_TRUE(WriteFileSafely(path, kOld, error)) << error;
+        ASSERT_TRUE(WriteFileSafely(path, kNew, error)) << error;
+        EXPECT_EQ(ReadBytes(path), kNew);
+    }
 }
 
 TEST_F(SafeWriteTest, DirectoryOrSpecialFileAsTargetIsRefusedUntouched)
@@ -136,7 +208,7 @@ TEST_F(SafeWriteTest, WriteErrorLeavesOldFileAndNoTemporaryFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(ok);
-    EXPECT_EQ(error.rfind(path + ": cannot write " + dir_.Path() + "/.full.vdr.", 0), 0u) << error;
+    EXPECT_EQ(error.rfind(path + ": cannot write " + dir_.Path() + "/.", 0), 0u) << error;
     EXPECT_NE(error.find(": File too large"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(path), kOld);
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"full.vdr"});

@@ -1,9 +1,13 @@
 // The solver's verdicts checked against the naive rules on many boards.
 #include <algorithm>
+#include <cstring>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "NaiveRules.h"
 #include "SolverFixture.h"
+#include "solver/PassTracking.h"
 
 namespace {
 
@@ -219,38 +223,95 @@ TEST_F(BruteForceTest, OutcomesAgreeWithANaiveCountOfSolutions)
     EXPECT_GT(outcomes[StatusMultipleSolutions], 100);
 }
 
-// AutoSolve lets each pass skip the cells whose neighbourhood has not changed
-// since it last found nothing there. The same steps driven from here run the
-// passes over every cell; both must end in the same state to the last byte.
-void SolveWithFullScans()
+// What one cycle of passes leaves: every byte of the board, the counters
+// and the status.
+constexpr int kCounters = 8;
+struct CycleState {
+    Board board;
+    std::int32_t counters[kCounters];
+};
+static_assert(sizeof(CycleState) == sizeof(Board) + sizeof(std::int32_t) * kCounters, "compared with memcmp");
+
+CycleState CurrentCycleState()
 {
-    InitSolver();
-    if (GameState.status != StatusNone)
-        return;
-    for (;;) {
-        GameState.progressFlag = 0;
-        LocalPatternPass();
-        DeadEndPass();
-        PerimeterPass();
-        if (GameState.status == StatusContradiction)
-            return;
-        if (GameState.emptyCount == 0) {
-            if (!ColoursConnected())
-                GameState.status = StatusContradiction;
-            return;
-        }
-        if (GameState.progressFlag != 0)
-            continue;
-        TrialPlacement();
-        if (GameState.status == StatusUnsolvable || GameState.status == StatusMultipleSolutions)
-            return;
-    }
+    CycleState state;
+    std::memcpy(state.board, GameState.board, sizeof(Board));
+    const std::int32_t counters[kCounters] = {GameState.emptyCount,       GameState.whiteCount,
+                                              GameState.blackCount,       GameState.whiteClosedCount,
+                                              GameState.blackClosedCount, GameState.progressFlag,
+                                              GameState.status,           GameState.fillCount};
+    std::memcpy(state.counters, counters, sizeof counters);
+    return state;
 }
 
-TEST_F(BruteForceTest, AutoSolveEndsLikeFullScansOfEveryPass)
+std::string DescribeDifference(const CycleState& got, const CycleState& want)
+{
+    static const char* const kNames[kCounters] = {"emptyCount",       "whiteCount",   "blackCount",
+                                                  "whiteClosedCount", "blackClosedCount", "progressFlag",
+                                                  "status",           "fillCount"};
+    auto values = [](int a, int b) { return ": " + std::to_string(a) + " instead of " + std::to_string(b); };
+    for (int x = 0; x < kBoardCells; ++x) {
+        for (int y = 0; y < kBoardCells; ++y) {
+            const Cell& g = got.board[x][y];
+            const Cell& w = want.board[x][y];
+            const std::string cell = " byte of cell " + std::to_string(x) + "," + std::to_string(y);
+            if (g.code != w.code)
+                return "code" + cell + values(g.code, w.code);
+            if (g.closed != w.closed)
+                return "closed" + cell + values(g.closed, w.closed);
+            if (g.visited != w.visited)
+                return "visited" + cell + values(g.visited, w.visited);
+        }
+    }
+    for (int i = 0; i < kCounters; ++i)
+        if (got.counters[i] != want.counters[i])
+            return kNames[i] + values(got.counters[i], want.counters[i]);
+    return "";
+}
+
+// The cycles of one solve: the full scans record theirs, the tracked passes
+// compare each of theirs with it as they go.
+struct CycleTrace {
+    std::vector<CycleState> states;
+    std::size_t compared = 0;
+    std::string firstDifference;
+};
+CycleTrace* trace = nullptr;
+
+void RecordCycle() { trace->states.push_back(CurrentCycleState()); }
+
+void CompareCycle()
+{
+    const std::size_t cycle = trace->compared++;
+    if (!trace->firstDifference.empty())
+        return;
+    if (cycle >= trace->states.size()) {
+        trace->firstDifference = "cycle " + std::to_string(cycle) + " is one more than the full scans ran";
+        return;
+    }
+    const CycleState now = CurrentCycleState();
+    if (std::memcmp(&now, &trace->states[cycle], sizeof now) != 0)
+        trace->firstDifference = "after cycle " + std::to_string(cycle) + ", " +
+                                 DescribeDifference(now, trace->states[cycle]);
+}
+
+// Puts the solver back to its normal passes whatever a test does.
+class DriverSwitch {
+public:
+    DriverSwitch(bool fullScans, void (*afterCycle)()) { SolverDriver = {fullScans, afterCycle}; }
+    ~DriverSwitch() { SolverDriver = {}; }
+};
+
+// AutoSolve lets each pass skip the cells whose neighbourhood has not changed
+// since it last found nothing there; with full scans every pass looks at
+// every cell. Both must leave the same board, to the last solver byte, and
+// the same counters after every single cycle.
+TEST_F(BruteForceTest, TrackedPassesMatchFullScansAfterEveryCycle)
 {
     const unsigned seed = 8086;
     std::mt19937 rng(seed);
+    std::size_t cycles = 0;
+    int trialSolves = 0;
     for (int round = 0; round < 150; ++round) {
         const int w = 5 + rng() % 11;
         const int h = 5 + rng() % 11;
@@ -271,33 +332,37 @@ TEST_F(BruteForceTest, AutoSolveEndsLikeFullScansOfEveryPass)
                 if (static_cast<int>(rng() % 100) < percent)
                     puzzle.Set(x, y, randomGivens ? 1 + rng() % 2 : board.At(x, y));
 
-        ResetGameState();
-        LoadGivens(puzzle);
-        SolveWithFullScans();
-        const GameStateRecord expected = GameState;
+        CycleTrace cycleTrace;
+        trace = &cycleTrace;
+        {
+            DriverSwitch fullScans(true, RecordCycle);
+            ResetGameState();
+            LoadGivens(puzzle);
+            AutoSolve();
+        }
+        const CycleState fullEnd = CurrentCycleState();
+        const CellPos fullAlt = GameState.altCell;
+        {
+            DriverSwitch tracked(false, CompareCycle);
+            ResetGameState();
+            LoadGivens(puzzle);
+            AutoSolve();
+        }
+        trace = nullptr;
 
-        ResetGameState();
-        LoadGivens(puzzle);
-        AutoSolve();
         const auto where = ::testing::Message() << "seed " << seed << " round " << round << "\n"
                                                 << GivenNotation(puzzle);
-        ASSERT_EQ(GameState.status, expected.status) << where;
-        ASSERT_EQ(GameState.altCell.x, expected.altCell.x) << where;
-        ASSERT_EQ(GameState.altCell.y, expected.altCell.y) << where;
-        ASSERT_EQ(GameState.emptyCount, expected.emptyCount) << where;
-        ASSERT_EQ(GameState.whiteCount, expected.whiteCount) << where;
-        ASSERT_EQ(GameState.blackCount, expected.blackCount) << where;
-        ASSERT_EQ(GameState.whiteClosedCount, expected.whiteClosedCount) << where;
-        ASSERT_EQ(GameState.blackClosedCount, expected.blackClosedCount) << where;
-        for (int x = 0; x < kBoardCells; ++x) {
-            for (int y = 0; y < kBoardCells; ++y) {
-                const Cell& got = GameState.board[x][y];
-                const Cell& want = expected.board[x][y];
-                ASSERT_TRUE(got.code == want.code && got.closed == want.closed && got.visited == want.visited)
-                    << where << "cell " << x << "," << y;
-            }
-        }
+        ASSERT_EQ(cycleTrace.firstDifference, "") << where;
+        ASSERT_EQ(cycleTrace.compared, cycleTrace.states.size()) << where;
+        ASSERT_EQ(DescribeDifference(CurrentCycleState(), fullEnd), "") << where;
+        ASSERT_EQ(GameState.altCell.x, fullAlt.x) << where;
+        ASSERT_EQ(GameState.altCell.y, fullAlt.y) << where;
+        cycles += cycleTrace.compared;
+        trialSolves += cycleTrace.compared > 50;
     }
+    // Most of the comparison must come from rounds with many trials.
+    EXPECT_GT(cycles, 20000u);
+    EXPECT_GT(trialSolves, 30);
 }
 
 }  // namespace
