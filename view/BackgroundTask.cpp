@@ -44,11 +44,14 @@ bool RunInBackground(QWidget* parent, const QString& label,
         dialog.setMinimumDuration(0);
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
-        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        // The button and closing the dialog say canceled; Escape only rejects.
+        const auto stop = [&] {
             cancelled = true;
             cancel = true;
             loop.quit();
-        });
+        };
+        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, stop);
+        QObject::connect(&dialog, &QDialog::rejected, &loop, stop);
         dialog.show();
         if (!done)
             loop.exec();
