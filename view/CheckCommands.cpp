@@ -5,6 +5,7 @@
 #include "view/CheckCommands.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 #include <cstddef>
@@ -106,7 +107,8 @@ void CVandorView::OnCheckUnique()
     if (board.width < 1 || board.height < 1)
         return;
     ExactResult result;
-    if (!RunEngine(window(), board, true, result))
+    const QPointer<CVandorView> self(this);
+    if (!RunEngine(window(), board, true, result) || !self)
         return;
 
     QString text;
@@ -140,7 +142,8 @@ void CVandorView::OnCheckAnswer()
     // A full board that obeys every rule is a solution; anything else is also
     // compared with the solution, when there is exactly one.
     if (!report.Correct()) {
-        if (!RunEngine(window(), board, false, exact))
+        const QPointer<CVandorView> self(this);
+        if (!RunEngine(window(), board, false, exact) || !self)
             return;
         if (exact.solutions == 1)
             MarkWrongStones(board, exact.first, report);

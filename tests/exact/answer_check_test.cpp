@@ -65,29 +65,6 @@ int GroupsWhenFilled(const NaiveBoard& b, int c)
 
 }  // namespace
 
-TEST(AnswerCheckTest, FullBoardThatObeysTheRulesIsCorrect)
-{
-    const Grid g = Rows("B W W\nB B W\nB W W\n");
-    const AnswerReport r = CheckAnswerRules(g);
-    EXPECT_TRUE(r.Correct());
-    EXPECT_EQ(r.blocks, 0);
-    EXPECT_EQ(r.whiteGroups, 1);
-    EXPECT_EQ(r.blackGroups, 1);
-    EXPECT_EQ(Marks(g, r), "...\n...\n...\n");
-}
-
-TEST(AnswerCheckTest, OneColourBlocksMarkTheirFourCellsGivenAndPlacedAlike)
-{
-    // Two overlapping white blocks (given and placed stones mixed) and a
-    // black column; a 2 x 2 with an empty cell is no block.
-    const Grid g = Rows("W w w B\nw W W B\nB B . B\n");
-    const AnswerReport r = CheckAnswerRules(g);
-    EXPECT_EQ(r.blocks, 2);
-    EXPECT_EQ(r.emptyCells, 1);
-    EXPECT_FALSE(r.Correct());
-    EXPECT_EQ(Marks(g, r), "xxx.\nxxx.\n....\n");
-}
-
 TEST(AnswerCheckTest, SplitColourOnAFullBoardMarksEveryGroupButTheLargest)
 {
     // White: a group of three on the left, two single stones; black is one group.
@@ -97,14 +74,6 @@ TEST(AnswerCheckTest, SplitColourOnAFullBoardMarksEveryGroupButTheLargest)
     EXPECT_EQ(r.blackGroups, 1);
     EXPECT_FALSE(r.Correct());
     EXPECT_EQ(Marks(g, r), "..x\n...\n..x\n");
-}
-
-TEST(AnswerCheckTest, ATieForTheLargestGroupKeepsTheFirstInScanOrder)
-{
-    const Grid g = Rows("W B W\nW B W\n");
-    const AnswerReport r = CheckAnswerRules(g);
-    EXPECT_EQ(r.whiteGroups, 2);
-    EXPECT_EQ(Marks(g, r), "..x\n..x\n");
 }
 
 TEST(AnswerCheckTest, StonesThatCanStillJoinThroughEmptyCellsAreNotSplit)
@@ -127,17 +96,6 @@ TEST(AnswerCheckTest, StonesThatCanStillJoinThroughEmptyCellsAreNotSplit)
     EXPECT_EQ(Marks(shut, r2), "x...\n....\n....\n");
 }
 
-TEST(AnswerCheckTest, AnEmptyBoardOrAColourWithoutStonesBreaksNoRule)
-{
-    const AnswerReport empty = CheckAnswerRules(Grid(4, 3));
-    EXPECT_EQ(empty.emptyCells, 12);
-    EXPECT_EQ(empty.whiteGroups, 0);
-    EXPECT_FALSE(empty.RulesBroken());
-
-    const AnswerReport single = CheckAnswerRules(Rows("B\n"));
-    EXPECT_TRUE(single.Correct());
-}
-
 TEST(AnswerCheckTest, OnlyPlacedStonesThatDifferFromTheSolutionAreWrong)
 {
     const Grid solution = Rows("B W W\nB B W\nB W W\n");
@@ -147,11 +105,6 @@ TEST(AnswerCheckTest, OnlyPlacedStonesThatDifferFromTheSolutionAreWrong)
     MarkWrongStones(board, solution, r);
     EXPECT_EQ(r.wrongStones, 1);
     EXPECT_EQ(Marks(board, r), ".x.\n...\n...\n");
-
-    // A solution of another size is not compared.
-    AnswerReport other = CheckAnswerRules(board);
-    MarkWrongStones(board, Grid(2, 2), other);
-    EXPECT_EQ(other.wrongStones, 0);
 }
 
 // Twins: on random small boards the check agrees with the plain restatement
