@@ -231,8 +231,8 @@ bool Search::Propagate()
     }
 }
 
-// The free cell with the most known cells around it (8 neighbours), the
-// first such in row order; -1 when the board is full.
+// The free cell with the most known cells around it (8 neighbours, the
+// edge counting half), the first such in row order; -1 when the board is full.
 int Search::PickCell() const
 {
     int best = -1, bestScore = -1;
@@ -256,6 +256,58 @@ int Search::PickCell() const
             }
         }
     return best;
+}
+
+// Tries both colours on every free cell next to a known cell, from a random
+// start. A colour that fails rules itself out; a
+// cell where both fail ends the branch. The branch cell is the probed cell
+// whose two colours settle the most other cells, or else any free cell;
+// pick is -1 only when the board is full.
+bool Search::Lookahead(int& pick)
+{
+    long long bestScore = -1;
+    pick = -1;
+    const int offset = static_cast<int>(Random() % static_cast<std::uint64_t>(cells_));
+    for (int step = 0; step < cells_; ++step) {
+        const int i = step + offset < cells_ ? step + offset : step + offset - cells_;
+        if (colour_[i] != kFree)
+            continue;
+        if (pick < 0)
+            pick = i;
+        const int* nb = &neighbours_[4 * i];
+        if (!((nb[0] >= 0 && colour_[nb[0]] != kFree) || (nb[1] >= 0 && colour_[nb[1]] != kFree) ||
+              (nb[2] >= 0 && colour_[nb[2]] != kFree) || (nb[3] >= 0 && colour_[nb[3]] != kFree)))
+            continue;
+        const int mark = trailSize_;
+        const bool white = Assign(i, kWhite) && Propagate();
+        const long long settledWhite = trailSize_ - mark;
+        Undo(mark);
+        const bool black = Assign(i, kBlack) && Propagate();
+        const long long settledBlack = trailSize_ - mark;
+        Undo(mark);
+        if (!white && !black)
+            return false;
+        if (!white || !black) {
+            if (!Assign(i, white ? kWhite : kBlack) || !Propagate())
+                return false;
+            if (pick == i)
+                pick = -1;
+            continue;
+        }
+        const long long score = settledWhite * settledBlack + settledWhite + settledBlack;
+        if (score > bestScore) {
+            bestScore = score;
+            pick = i;
+        }
+    }
+    if (pick >= 0 && colour_[pick] != kFree) {
+        // Settled by a later forced cell.
+        pick = -1;
+        for (int i = 0; i < cells_ && pick < 0; ++i)
+            if (colour_[i] == kFree)
+                pick = i;
+    }
+    return true;
 }
 
 void Search::Store(Grid& out) const
@@ -285,27 +337,52 @@ bool Search::Fix(int cell, std::uint8_t colour)
     return false;
 }
 
-int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
+bool Search::Known(const Grid* solutions, int found) const
+{
+    for (int k = 0; k < found; ++k) {
+        bool same = true;
+        for (int i = 0; i < cells_ && same; ++i)
+            same = solutions[k].cells[i] == (colour_[i] == kWhite ? GivenWhite : GivenBlack);
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+// One depth-first run from the root state. Stops when `limit` solutions are
+// known, when the tree is exhausted (both: true) or after `budget` nodes
+// (false). Solutions found by earlier runs are recognised and not counted
+// again.
+bool Search::Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t colour, long long budget,
+                 bool plain)
 {
     const int rootMark = trailSize_;
-    int found = 0, depth = 0;
+    int depth = 0;
     bool ok = cell < 0 || Assign(cell, colour);
+    bool complete = true;
     for (;;) {
         ++nodes_;
+        if (--budget < 0) {
+            complete = false;
+            break;
+        }
         if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
             cancelled_ = true;
             break;
         }
-        if (ok && Propagate()) {
-            const int pick = PickCell();
+        int pick = -1;
+        if (ok && Propagate() && (plain ? (pick = PickCell(), true) : Lookahead(pick))) {
             if (pick >= 0) {
-                decisions_[depth++] = Decision{pick, trailSize_, false};
-                ok = Assign(pick, kWhite);
+                const std::uint8_t first = plain || Random() & 1 ? kWhite : kBlack;
+                decisions_[depth++] = Decision{pick, trailSize_, first, false};
+                ok = Assign(pick, first);
                 continue;
             }
-            Store(solutions[found]);
-            if (++found >= limit)
-                break;
+            if (!Known(solutions, found)) {
+                Store(solutions[found]);
+                if (++found >= limit)
+                    break;
+            }
         }
         // Back to the newest decision whose second colour is untried.
         while (depth > 0 && decisions_[depth - 1].second)
@@ -315,9 +392,27 @@ int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
         Decision& d = decisions_[depth - 1];
         Undo(d.mark);
         d.second = true;
-        ok = Assign(d.cell, kBlack);
+        ok = Assign(d.cell, Other(d.first));
     }
     Undo(rootMark);
+    return complete;
+}
+
+// First a short plain run, filling the board from the corner that is most
+// settled: on open boards it finds solutions at once, where probing would
+// scatter its choices. Then runs that probe, with a node budget that grows
+// after each unfinished run, each breaking ties and choosing colours
+// differently: a solution hidden behind an unlucky early choice is found by a
+// later, short run instead of after a long detour. The last run is always
+// complete, so the count stays exact.
+int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
+{
+    int found = 0;
+    if (Run(limit, solutions, found, cell, colour, 2LL * cells_ + 16, true) || cancelled_)
+        return found;
+    long long budget = 64;
+    while (!Run(limit, solutions, found, cell, colour, budget, false) && !cancelled_)
+        budget += budget / 2;
     return found;
 }
 

@@ -45,6 +45,7 @@ private:
     struct Decision {
         int cell;
         int mark;  // trail size before the decision
+        std::uint8_t first;
         bool second;
     };
 
@@ -54,13 +55,24 @@ private:
     bool CheckBlock(int topLeft);
     bool CheckRing();
     bool CheckConnected(std::uint8_t colour);
-    int PickCell() const;
+    bool Lookahead(int& pick);
     void Store(Grid& out) const;
+    bool Known(const Grid* solutions, int found) const;
+    bool Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t colour, long long budget, bool plain);
+    int PickCell() const;
+    std::uint64_t Random()
+    {
+        random_ ^= random_ << 13;
+        random_ ^= random_ >> 7;
+        random_ ^= random_ << 17;
+        return random_;
+    }
 
     int width_, height_, cells_;
     const std::atomic<bool>* cancel_;
     bool cancelled_ = false;
     long long nodes_ = 0;
+    std::uint64_t random_ = 0x9e3779b97f4a7c15u;
 
     std::vector<std::uint8_t> given_;
     std::vector<std::uint8_t> colour_;
