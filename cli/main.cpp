@@ -44,6 +44,11 @@ void PrintUsage(std::FILE* to)
                "'status: unsolvable' or 'status: multiple X Y'; show prints the board and\n"
                "'mode: N'.\n"
                "\n"
+               "check accepts the notation in any size from 1 x 1 to 64 x 64 and prints\n"
+               "'solutions: 0', 'solutions: 1' and the solution, or 'solutions: 2+', two\n"
+               "solutions, a line 'differ: X,Y ...' and, with --undecided, a line\n"
+               "'undecided: X,Y ...' naming every cell not the same in every solution.\n"
+               "\n"
                "Exit status: 0 done, 1 the input cannot be read or the output not written,\n"
                "2 wrong arguments.\n",
                to);

@@ -1,108 +1,72 @@
-// Placeholder: plain enumeration, exact but only fit for small boards.
 #include "exact/ExactSolver.h"
+
+#include "exact/ExactSearch.h"
 
 namespace {
 
-struct Search {
-    const Grid& puzzle;
-    const ExactOptions& options;
-    Grid board;
-    ExactResult result;
+std::uint8_t ColourOf(std::uint8_t code)
+{
+    return code == GivenWhite ? exact::kWhite : exact::kBlack;
+}
 
-    bool BlockOk(int x, int y) const
-    {
-        // The 2 x 2 blocks whose last cell in scan order is (x, y).
-        if (x == 0 || y == 0)
-            return true;
-        const int c = board.at(x, y);
-        return !(board.at(x - 1, y) == c && board.at(x, y - 1) == c && board.at(x - 1, y - 1) == c);
-    }
-
-    bool Connected(int colour) const
-    {
-        const int n = board.width * board.height;
-        std::vector<int> stack;
-        std::vector<char> seen(n, 0);
-        int total = 0;
-        for (int i = 0; i < n; ++i)
-            if (board.cells[i] == colour) {
-                ++total;
-                if (stack.empty() && !seen[i]) {
-                    stack.push_back(i);
-                    seen[i] = 1;
-                }
-            }
-        int reached = 0;
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            ++reached;
-            const int x = i % board.width, y = i / board.width;
-            const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-            for (const auto& p : next) {
-                if (p[0] < 0 || p[1] < 0 || p[0] >= board.width || p[1] >= board.height)
-                    continue;
-                const int j = p[1] * board.width + p[0];
-                if (!seen[j] && board.cells[j] == colour) {
-                    seen[j] = 1;
-                    stack.push_back(j);
-                }
-            }
+// Every cell that differs between two solutions is undecided; so is every
+// cell that some solution colours otherwise than `first`. Each cell left is
+// tried with the other colour; when that has no solution the cell is fixed
+// for the rest of the run, which narrows every later try.
+void FindUndecided(exact::Search& search, const Grid& first, const Grid& second, ExactResult& result)
+{
+    const std::size_t n = first.cells.size();
+    result.undecided.assign(n, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        result.undecided[i] = first.cells[i] != second.cells[i];
+    Grid other;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int cell = static_cast<int>(i);
+        if (result.undecided[i] || search.RootColour(cell) != exact::kFree)
+            continue;
+        const std::uint8_t colour = ColourOf(first.cells[i]);
+        if (search.Count(1, &other, cell, exact::Other(colour)) > 0) {
+            for (std::size_t j = 0; j < n; ++j)
+                if (other.cells[j] != first.cells[j])
+                    result.undecided[j] = 1;
+        } else if (!search.Cancelled()) {
+            search.Fix(cell, colour);
         }
-        return reached == total;
-    }
-
-    void Run(int i)
-    {
-        if (result.solutions >= 2 || result.cancelled)
+        if (search.Cancelled())
             return;
-        if (options.cancel && options.cancel->load()) {
-            result.cancelled = true;
-            return;
-        }
-        if (i == board.width * board.height) {
-            if (Connected(GivenWhite) && Connected(GivenBlack)) {
-                (result.solutions == 0 ? result.first : result.second) = board;
-                ++result.solutions;
-            }
-            return;
-        }
-        const int x = i % board.width, y = i / board.width;
-        const int given = puzzle.at(x, y);
-        for (int c : {GivenWhite, GivenBlack}) {
-            if ((given == GivenWhite || given == GivenBlack) && given != c)
-                continue;
-            board.at(x, y) = static_cast<std::uint8_t>(c);
-            if (BlockOk(x, y))
-                Run(i + 1);
-        }
     }
-};
+}
 
 }  // namespace
 
 ExactResult SolveExact(const Grid& puzzle, const ExactOptions& options)
 {
-    Search s{puzzle, options, Grid(puzzle.width, puzzle.height), {}};
-    s.Run(0);
-    if (s.result.solutions >= 2 && options.findUndecided) {
-        s.result.undecided.assign(puzzle.cells.size(), 0);
-        for (std::size_t i = 0; i < puzzle.cells.size(); ++i)
-            if (s.result.first.cells[i] != s.result.second.cells[i])
-                s.result.undecided[i] = 1;
-        // Every further solution could add undecided cells.
-        for (std::size_t i = 0; i < puzzle.cells.size(); ++i) {
-            if (s.result.undecided[i])
-                continue;
-            Grid forced = puzzle;
-            forced.cells[i] = s.result.first.cells[i] == GivenWhite ? GivenBlack : GivenWhite;
-            Search t{forced, options, Grid(puzzle.width, puzzle.height), {}};
-            t.Run(0);
-            if (t.result.solutions > 0)
-                for (std::size_t j = 0; j < puzzle.cells.size(); ++j)
-                    if (t.result.first.cells[j] != s.result.first.cells[j])
-                        s.result.undecided[j] = 1;
+    ExactResult result;
+    if (puzzle.width < 1 || puzzle.height < 1 || puzzle.width > kGridMaxSize || puzzle.height > kGridMaxSize ||
+        puzzle.cells.size() != static_cast<std::size_t>(puzzle.width) * puzzle.height)
+        return result;
+
+    exact::Search search(puzzle, options.cancel);
+    if (!search.Start())
+        return result;
+    Grid found[2];
+    result.solutions = search.Count(2, found);
+    if (search.Cancelled()) {
+        result.cancelled = true;
+        result.solutions = 0;
+        return result;
+    }
+    if (result.solutions >= 1)
+        result.first = found[0];
+    if (result.solutions >= 2) {
+        result.second = found[1];
+        if (options.findUndecided) {
+            FindUndecided(search, result.first, result.second, result);
+            if (search.Cancelled()) {
+                result.cancelled = true;
+                result.undecided.clear();
+            }
         }
     }
-    return s.result;
+    return result;
 }

@@ -269,4 +269,50 @@ TEST_F(VandorCliTest, WrongArgumentsExitTwoWithUsageAndHelpExitsZero)
     EXPECT_EQ(help.err, "");
 }
 
+TEST_F(VandorCliTest, CheckProvesTheNumberOfSolutionsOfAnySize)
+{
+    const std::string a = dir_.File("a.txt");
+    WriteText(a, kExampleA);
+    Result r = Run({"check", a});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "solutions: 1\n"
+              "B B B B B\n"
+              "B W W W B\n"
+              "B B W B B\n"
+              "W B W B W\n"
+              "W W W W W\n");
+
+    r = Run({"check", "--undecided", "-"}, kExampleB);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "solutions: 2+\n"
+              "B B B B B\nB W B W B\nB W W W W\nB W B W B\nB B B B B\n"
+              "\n"
+              "B B B B B\nB W B W B\nB W W W W\nB W B B W\nB B B W W\n"
+              "differ: 4,4 4,5 5,4 5,5\n"
+              "undecided: 4,4 4,5 5,4 5,5\n");
+
+    // Any size; placed stones count as empty; no undecided line unless asked.
+    r = Run({"check", "-"}, "W b .\n. . .\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "solutions: 2+\nW W W\nW B W\n\nW W W\nW B B\ndiffer: 3,2\n");
+
+    r = Run({"check", "-"}, "W B\nB W\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "solutions: 0\n");
+
+    r = Run({"check", "-"}, "W x\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("vandor-cli: standard input: ", 0), 0u) << r.err;
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"check"}, {"check", a, a}, {"check", "--all", a}}) {
+        r = Run(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
 }  // namespace

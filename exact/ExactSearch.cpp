@@ -1,0 +1,419 @@
+#include "exact/ExactSearch.h"
+
+#include <algorithm>
+
+namespace exact {
+
+Search::Search(const Grid& puzzle, const std::atomic<bool>* cancel)
+    : width_(puzzle.width), height_(puzzle.height), cells_(puzzle.width * puzzle.height), cancel_(cancel)
+{
+    const std::size_t n = static_cast<std::size_t>(cells_);
+    given_.assign(n, kFree);
+    for (std::size_t i = 0; i < n; ++i)
+        if (puzzle.cells[i] == GivenWhite || puzzle.cells[i] == GivenBlack)
+            given_[i] = puzzle.cells[i] == GivenWhite ? kWhite : kBlack;
+    colour_.assign(n, kFree);
+    trail_.assign(n, 0);
+    queue_.assign(n, 0);
+    neighbours_.assign(4 * n, -1);
+    blocks_.assign(4 * n, -1);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const int i = y * width_ + x;
+            int* nb = &neighbours_[4 * i];
+            int k = 0;
+            if (y > 0)
+                nb[k++] = i - width_;
+            if (x > 0)
+                nb[k++] = i - 1;
+            if (x + 1 < width_)
+                nb[k++] = i + 1;
+            if (y + 1 < height_)
+                nb[k++] = i + width_;
+            int* bl = &blocks_[4 * i];
+            k = 0;
+            for (int by = y - 1; by <= y; ++by)
+                for (int bx = x - 1; bx <= x; ++bx)
+                    if (bx >= 0 && by >= 0 && bx + 1 < width_ && by + 1 < height_)
+                        bl[k++] = by * width_ + bx;
+        }
+    if (width_ >= 2 && height_ >= 2) {
+        for (int x = 0; x < width_; ++x)
+            ring_.push_back(x);
+        for (int y = 1; y < height_; ++y)
+            ring_.push_back(y * width_ + width_ - 1);
+        for (int x = width_ - 2; x >= 0; --x)
+            ring_.push_back((height_ - 1) * width_ + x);
+        for (int y = height_ - 2; y >= 1; --y)
+            ring_.push_back(y * width_);
+    }
+    ringKnown_.assign(ring_.size(), 0);
+    order_.assign(n, 0);
+    low_.assign(n, 0);
+    stones_.assign(n, 0);
+    parent_.assign(n, -1);
+    next_.assign(n, 0);
+    stack_.assign(n, 0);
+    forced_.assign(n, 0);
+    decisions_.assign(n, Decision{});
+}
+
+bool Search::Assign(int cell, std::uint8_t colour)
+{
+    if (colour_[cell] != kFree)
+        return colour_[cell] == colour;
+    colour_[cell] = colour;
+    ++count_[colour];
+    trail_[trailSize_++] = cell;
+    queue_[queueTail_++] = cell;
+    return true;
+}
+
+void Search::Undo(int mark)
+{
+    while (trailSize_ > mark) {
+        const int cell = trail_[--trailSize_];
+        --count_[colour_[cell]];
+        colour_[cell] = kFree;
+    }
+    queueHead_ = queueTail_ = 0;
+}
+
+// One 2 x 2 block: never four of one colour, never a checkerboard (two
+// diagonal stones of one colour and the other two of the other colour cannot
+// both be connected around it).
+bool Search::CheckBlock(int a)
+{
+    const int b = a + 1, c = a + width_, d = c + 1;
+    const std::uint8_t ca = colour_[a], cb = colour_[b], cc = colour_[c], cd = colour_[d];
+    int n[3] = {0, 0, 0};
+    ++n[ca];
+    ++n[cb];
+    ++n[cc];
+    ++n[cd];
+    if (n[kWhite] == 4 || n[kBlack] == 4)
+        return false;
+    if (n[kFree] == 1 && (n[kWhite] == 3 || n[kBlack] == 3)) {
+        const std::uint8_t fill = n[kWhite] == 3 ? kBlack : kWhite;
+        const int free = ca == kFree ? a : cb == kFree ? b : cc == kFree ? c : d;
+        return Assign(free, fill);
+    }
+    // Diagonal a-d, other diagonal b-c.
+    if (ca != kFree && ca == cd) {
+        if (cb == Other(ca) && cc == Other(ca))
+            return false;
+        if (cb == Other(ca) && cc == kFree)
+            return Assign(c, ca);
+        if (cc == Other(ca) && cb == kFree)
+            return Assign(b, ca);
+    }
+    if (cb != kFree && cb == cc) {
+        if (ca == Other(cb) && cd == kFree)
+            return Assign(d, cb);
+        if (cd == Other(cb) && ca == kFree)
+            return Assign(a, cb);
+    }
+    return true;
+}
+
+// Round the border the colour changes at most twice: two white border cells
+// with black cells on both arcs between them would need paths that cross.
+// With both colours on the border, the cells between two neighbouring known
+// stones of one colour (along the ring) take that colour.
+bool Search::CheckRing()
+{
+    const int len = static_cast<int>(ring_.size());
+    int known = 0;
+    for (int k = 0; k < len; ++k)
+        if (colour_[ring_[k]] != kFree)
+            ringKnown_[known++] = k;
+    if (known < 3)
+        return true;
+    int changes = 0;
+    for (int j = 0; j < known; ++j)
+        if (colour_[ring_[ringKnown_[j]]] != colour_[ring_[ringKnown_[(j + 1) % known]]])
+            ++changes;
+    if (changes > 2)
+        return false;
+    if (changes == 0)
+        return true;
+    for (int j = 0; j < known; ++j) {
+        const int from = ringKnown_[j], to = ringKnown_[(j + 1) % known];
+        const std::uint8_t c = colour_[ring_[from]];
+        if (c != colour_[ring_[to]])
+            continue;
+        for (int k = (from + 1) % len; k != to; k = (k + 1) % len)
+            if (!Assign(ring_[k], c))
+                return false;
+    }
+    return true;
+}
+
+// The cells of one colour must form one group inside the cells that are that
+// colour or still free. A free cell that no stone of the colour can reach
+// takes the other colour; a free cell whose removal would cut stones of the
+// colour apart (a cut vertex of that region) takes the colour.
+bool Search::CheckConnected(std::uint8_t colour)
+{
+    if (count_[colour] == 0)
+        return true;
+    int root = 0;
+    while (colour_[root] != colour)
+        ++root;
+    std::fill(order_.begin(), order_.end(), 0);
+    int time = 0, top = 0, forced = 0;
+    order_[root] = low_[root] = ++time;
+    stones_[root] = 1;
+    parent_[root] = -1;
+    next_[root] = 0;
+    stack_[top++] = root;
+    while (top > 0) {
+        const int v = stack_[top - 1];
+        if (next_[v] < 4) {
+            const int u = neighbours_[4 * v + next_[v]++];
+            if (u < 0 || colour_[u] == Other(colour))
+                continue;
+            if (order_[u] == 0) {
+                order_[u] = low_[u] = ++time;
+                stones_[u] = colour_[u] == colour;
+                parent_[u] = v;
+                next_[u] = 0;
+                stack_[top++] = u;
+            } else if (u != parent_[v]) {
+                low_[v] = std::min(low_[v], order_[u]);
+            }
+            continue;
+        }
+        --top;
+        const int p = parent_[v];
+        if (p < 0)
+            continue;
+        low_[p] = std::min(low_[p], low_[v]);
+        stones_[p] += stones_[v];
+        // Without p, v's subtree (holding stones) is cut off from the root (a stone).
+        if (low_[v] >= order_[p] && stones_[v] > 0 && colour_[p] == kFree)
+            forced_[forced++] = p;
+    }
+    if (stones_[root] < count_[colour])
+        return false;
+    for (int k = 0; k < forced; ++k)
+        if (!Assign(forced_[k], colour))
+            return false;
+    for (int i = 0; i < cells_; ++i)
+        if (order_[i] == 0 && colour_[i] == kFree && !Assign(i, Other(colour)))
+            return false;
+    return true;
+}
+
+bool Search::Propagate()
+{
+    for (;;) {
+        while (queueHead_ < queueTail_) {
+            const int cell = queue_[queueHead_++];
+            const int* bl = &blocks_[4 * cell];
+            for (int k = 0; k < 4 && bl[k] >= 0; ++k)
+                if (!CheckBlock(bl[k]))
+                    return false;
+        }
+        queueHead_ = queueTail_ = 0;
+        if (!CheckRing())
+            return false;
+        if (queueTail_ > 0)
+            continue;
+        if (!CheckConnected(kWhite))
+            return false;
+        if (queueTail_ > 0)
+            continue;
+        if (!CheckConnected(kBlack))
+            return false;
+        if (queueTail_ == 0)
+            return true;
+    }
+}
+
+// The free cell with the most known cells around it (8 neighbours, the
+// edge counting half), the first such in row order; -1 when the board is full.
+int Search::PickCell() const
+{
+    int best = -1, bestScore = -1;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const int i = y * width_ + x;
+            if (colour_[i] != kFree)
+                continue;
+            int score = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width_ || ny >= height_)
+                        score += 1;
+                    else if (colour_[ny * width_ + nx] != kFree)
+                        score += 2;
+                }
+            if (score > bestScore) {
+                best = i;
+                bestScore = score;
+            }
+        }
+    return best;
+}
+
+// Tries both colours on every free cell next to a known cell, from a random
+// start. A colour that fails rules itself out; a
+// cell where both fail ends the branch. The branch cell is the probed cell
+// whose two colours settle the most other cells, or else any free cell;
+// pick is -1 only when the board is full.
+bool Search::Lookahead(int& pick)
+{
+    long long bestScore = -1;
+    pick = -1;
+    const int offset = static_cast<int>(Random() % static_cast<std::uint64_t>(cells_));
+    for (int step = 0; step < cells_; ++step) {
+        const int i = step + offset < cells_ ? step + offset : step + offset - cells_;
+        if (colour_[i] != kFree)
+            continue;
+        if (pick < 0)
+            pick = i;
+        const int* nb = &neighbours_[4 * i];
+        if (!((nb[0] >= 0 && colour_[nb[0]] != kFree) || (nb[1] >= 0 && colour_[nb[1]] != kFree) ||
+              (nb[2] >= 0 && colour_[nb[2]] != kFree) || (nb[3] >= 0 && colour_[nb[3]] != kFree)))
+            continue;
+        const int mark = trailSize_;
+        const bool white = Assign(i, kWhite) && Propagate();
+        const long long settledWhite = trailSize_ - mark;
+        Undo(mark);
+        const bool black = Assign(i, kBlack) && Propagate();
+        const long long settledBlack = trailSize_ - mark;
+        Undo(mark);
+        if (!white && !black)
+            return false;
+        if (!white || !black) {
+            if (!Assign(i, white ? kWhite : kBlack) || !Propagate())
+                return false;
+            if (pick == i)
+                pick = -1;
+            continue;
+        }
+        const long long score = settledWhite * settledBlack + settledWhite + settledBlack;
+        if (score > bestScore) {
+            bestScore = score;
+            pick = i;
+        }
+    }
+    if (pick >= 0 && colour_[pick] != kFree) {
+        // Settled by a later forced cell.
+        pick = -1;
+        for (int i = 0; i < cells_ && pick < 0; ++i)
+            if (colour_[i] == kFree)
+                pick = i;
+    }
+    return true;
+}
+
+void Search::Store(Grid& out) const
+{
+    out = Grid(width_, height_);
+    for (int i = 0; i < cells_; ++i)
+        out.cells[i] = colour_[i] == kWhite ? GivenWhite : GivenBlack;
+}
+
+bool Search::Start()
+{
+    for (int i = 0; i < cells_; ++i)
+        if (given_[i] != kFree)
+            Assign(i, given_[i]);
+    if (Propagate())
+        return true;
+    Undo(0);
+    return false;
+}
+
+bool Search::Fix(int cell, std::uint8_t colour)
+{
+    const int mark = trailSize_;
+    if (Assign(cell, colour) && Propagate())
+        return true;
+    Undo(mark);
+    return false;
+}
+
+bool Search::Known(const Grid* solutions, int found) const
+{
+    for (int k = 0; k < found; ++k) {
+        bool same = true;
+        for (int i = 0; i < cells_ && same; ++i)
+            same = solutions[k].cells[i] == (colour_[i] == kWhite ? GivenWhite : GivenBlack);
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+// One depth-first run from the root state. Stops when `limit` solutions are
+// known, when the tree is exhausted (both: true) or after `budget` nodes
+// (false). Solutions found by earlier runs are recognised and not counted
+// again.
+bool Search::Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t colour, long long budget,
+                 bool plain)
+{
+    const int rootMark = trailSize_;
+    int depth = 0;
+    bool ok = cell < 0 || Assign(cell, colour);
+    bool complete = true;
+    for (;;) {
+        ++nodes_;
+        if (--budget < 0) {
+            complete = false;
+            break;
+        }
+        if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
+            cancelled_ = true;
+            break;
+        }
+        int pick = -1;
+        if (ok && Propagate() && (plain ? (pick = PickCell(), true) : Lookahead(pick))) {
+            if (pick >= 0) {
+                const std::uint8_t first = plain || Random() & 1 ? kWhite : kBlack;
+                decisions_[depth++] = Decision{pick, trailSize_, first, false};
+                ok = Assign(pick, first);
+                continue;
+            }
+            if (!Known(solutions, found)) {
+                Store(solutions[found]);
+                if (++found >= limit)
+                    break;
+            }
+        }
+        // Back to the newest decision whose second colour is untried.
+        while (depth > 0 && decisions_[depth - 1].second)
+            --depth;
+        if (depth == 0)
+            break;
+        Decision& d = decisions_[depth - 1];
+        Undo(d.mark);
+        d.second = true;
+        ok = Assign(d.cell, Other(d.first));
+    }
+    Undo(rootMark);
+    return complete;
+}
+
+// First a short plain run, filling the board from the corner that is most
+// settled: on open boards it finds solutions at once, where probing would
+// scatter its choices. Then runs that probe, with a node budget that grows
+// after each unfinished run, each breaking ties and choosing colours
+// differently: a solution hidden behind an unlucky early choice is found by a
+// later, short run instead of after a long detour. The last run is always
+// complete, so the count stays exact.
+int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
+{
+    int found = 0;
+    if (Run(limit, solutions, found, cell, colour, 2LL * cells_ + 16, true) || cancelled_)
+        return found;
+    long long budget = 64;
+    while (!Run(limit, solutions, found, cell, colour, budget, false) && !cancelled_)
+        budget += budget / 2;
+    return found;
+}
+
+}  // namespace exact

@@ -1,0 +1,281 @@
+// The exact engine's verdicts against plain enumeration of every finished
+// board, and its solutions against the solver's own full-board rule check.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "exact/Enumerate.h"
+#include "exact/ExactSolver.h"
+#include "io/Notation.h"
+#include "model/GameState.h"
+#include "solver/Solver.h"
+
+namespace {
+
+Grid FromNotation(const std::string& rows)
+{
+    Grid g;
+    std::string error;
+    EXPECT_TRUE(ParseGridNotation(rows, g, error)) << error;
+    return g;
+}
+
+std::uint64_t MaskOf(const Grid& g)
+{
+    std::uint64_t mask = 0;
+    for (std::size_t i = 0; i < g.cells.size(); ++i)
+        if (g.cells[i] == GivenBlack)
+            mask |= std::uint64_t{1} << i;
+    return mask;
+}
+
+// A finished board as the automatic solver's own check sees it (boards that
+// fit GameState) or as the plain rules see it (larger ones).
+bool RulesAccept(const Grid& g)
+{
+    for (std::uint8_t c : g.cells)
+        if (c != GivenWhite && c != GivenBlack)
+            return false;
+    NaiveBoard naive(g.width, g.height);
+    for (std::size_t i = 0; i < g.cells.size(); ++i)
+        naive.cells[i] = g.cells[i];
+    if (naive.HasOneColourBlock())
+        return false;
+    if (g.width > kBoardCells - 2 || g.height > kBoardCells - 2)
+        return naive.Connected();
+    ResetGameState();
+    GameState.width = g.width;
+    GameState.height = g.height;
+    ResetBoard();
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            GameState.board[x + 1][y + 1].code = g.at(x, y);
+    const bool connected = ColoursConnected();
+    ResetGameState();
+    return connected;
+}
+
+bool AgreesWithGivens(const Grid& solution, const Grid& puzzle)
+{
+    for (std::size_t i = 0; i < puzzle.cells.size(); ++i)
+        if ((puzzle.cells[i] == GivenWhite || puzzle.cells[i] == GivenBlack) && solution.cells[i] != puzzle.cells[i])
+            return false;
+    return true;
+}
+
+// Checks the engine's whole answer for `puzzle` against `all`, every
+// finished board of its size.
+void ExpectLikeEnumeration(const Grid& puzzle, const std::vector<std::uint64_t>& all, const std::string& where)
+{
+    std::uint64_t givenBlack = 0, givenWhite = 0;
+    for (std::size_t i = 0; i < puzzle.cells.size(); ++i) {
+        if (puzzle.cells[i] == GivenBlack)
+            givenBlack |= std::uint64_t{1} << i;
+        if (puzzle.cells[i] == GivenWhite)
+            givenWhite |= std::uint64_t{1} << i;
+    }
+    int count = 0;
+    std::uint64_t first = 0, differ = 0;
+    for (std::uint64_t board : all) {
+        if ((board & givenBlack) != givenBlack || (board & givenWhite) != 0)
+            continue;
+        if (count++ == 0)
+            first = board;
+        differ |= board ^ first;
+    }
+
+    ExactOptions options;
+    options.findUndecided = true;
+    const ExactResult r = SolveExact(puzzle, options);
+    SCOPED_TRACE(where + "\n" + FormatGridNotation(puzzle));
+    ASSERT_FALSE(r.cancelled);
+    ASSERT_EQ(r.solutions, std::min(count, 2));
+    if (count >= 1) {
+        ASSERT_TRUE(RulesAccept(r.first)) << FormatGridNotation(r.first);
+        EXPECT_TRUE(AgreesWithGivens(r.first, puzzle)) << FormatGridNotation(r.first);
+    }
+    if (count >= 2) {
+        ASSERT_TRUE(RulesAccept(r.second)) << FormatGridNotation(r.second);
+        EXPECT_TRUE(AgreesWithGivens(r.second, puzzle)) << FormatGridNotation(r.second);
+        EXPECT_NE(MaskOf(r.first), MaskOf(r.second));
+        ASSERT_EQ(r.undecided.size(), puzzle.cells.size());
+        for (std::size_t i = 0; i < puzzle.cells.size(); ++i)
+            EXPECT_EQ(r.undecided[i] != 0, (differ >> i & 1) != 0) << "undecided cell " << i;
+    } else {
+        EXPECT_TRUE(r.undecided.empty());
+    }
+}
+
+const std::vector<std::uint64_t>& AllBoards(int w, int h)
+{
+    static std::vector<std::uint64_t> cache[7][7];
+    static bool done[7][7] = {};
+    if (!done[w][h]) {
+        cache[w][h] = BoardEnumerator(w, h).All();
+        done[w][h] = true;
+    }
+    return cache[w][h];
+}
+
+// Every puzzle there is (each cell empty, white or black) on every grid of
+// up to nine cells.
+TEST(ExactEngine, EveryPuzzleOnTinyGridsMatchesEnumeration)
+{
+    for (int w = 1; w <= 6; ++w)
+        for (int h = 1; h <= 6; ++h) {
+            const int n = w * h;
+            if (n > 9)
+                continue;
+            const auto& all = AllBoards(w, h);
+            int puzzles = 1;
+            for (int i = 0; i < n; ++i)
+                puzzles *= 3;
+            for (int p = 0; p < puzzles; ++p) {
+                Grid puzzle(w, h);
+                for (int i = 0, v = p; i < n; ++i, v /= 3)
+                    puzzle.cells[i] = static_cast<std::uint8_t>(v % 3);
+                ExpectLikeEnumeration(puzzle, all, std::to_string(w) + "x" + std::to_string(h));
+                if (HasFatalFailure())
+                    return;
+            }
+        }
+}
+
+// Every full 4 x 4 board as a puzzle: one solution, itself, exactly when the
+// rules accept it.
+TEST(ExactEngine, EveryFullFourByFourBoardIsAcceptedExactlyWhenTheRulesAcceptIt)
+{
+    int accepted = 0;
+    for (std::uint32_t mask = 0; mask < (1u << 16); ++mask) {
+        Grid puzzle(4, 4);
+        for (int i = 0; i < 16; ++i)
+            puzzle.cells[i] = (mask >> i & 1) ? GivenBlack : GivenWhite;
+        const bool valid = RulesAccept(puzzle);
+        const ExactResult r = SolveExact(puzzle);
+        ASSERT_EQ(r.solutions, valid ? 1 : 0) << FormatGridNotation(puzzle);
+        if (valid) {
+            EXPECT_EQ(r.first, puzzle);
+            ++accepted;
+        }
+    }
+    EXPECT_EQ(accepted, static_cast<int>(AllBoards(4, 4).size()));
+}
+
+// Random sparse puzzles: givens copied from a random finished board (so at
+// least one solution), or random givens (often none).
+TEST(ExactEngine, RandomSparsePuzzlesMatchEnumeration)
+{
+    struct Size {
+        int w, h, rounds;
+    };
+    const Size sizes[] = {{4, 4, 300}, {5, 4, 300}, {4, 5, 300}, {5, 5, 300}, {6, 6, 150}};
+    for (const Size& s : sizes) {
+        const auto& all = AllBoards(s.w, s.h);
+        ASSERT_FALSE(all.empty());
+        const unsigned seed = 9000 + s.w * 10 + s.h;
+        std::mt19937 rng(seed);
+        const int n = s.w * s.h;
+        for (int round = 0; round < s.rounds; ++round) {
+            const std::uint64_t board = all[rng() % all.size()];
+            const bool fromBoard = round % 3 != 0;
+            const int givens = 1 + static_cast<int>(rng() % (n / 4));
+            Grid puzzle(s.w, s.h);
+            for (int k = 0; k < givens; ++k) {
+                const int i = static_cast<int>(rng() % n);
+                const bool black = fromBoard ? (board >> i & 1) != 0 : rng() % 2 == 0;
+                puzzle.cells[i] = black ? GivenBlack : GivenWhite;
+            }
+            ExpectLikeEnumeration(puzzle, all,
+                                  "seed " + std::to_string(seed) + " round " + std::to_string(round));
+            if (HasFatalFailure())
+                return;
+        }
+    }
+}
+
+TEST(ExactEngine, EmptyBoardsHaveManySolutionsAndEveryCellUndecided)
+{
+    for (const auto& [w, h] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}, {6, 6}})
+        ExpectLikeEnumeration(Grid(w, h), AllBoards(w, h), "empty " + std::to_string(w) + "x" + std::to_string(h));
+
+    for (const auto& [w, h] : {std::pair{15, 15}, {64, 64}, {64, 1}, {1, 64}, {2, 64}}) {
+        const ExactResult r = SolveExact(Grid(w, h));
+        ASSERT_EQ(r.solutions, 2) << w << "x" << h;
+        EXPECT_TRUE(RulesAccept(r.first));
+        EXPECT_TRUE(RulesAccept(r.second));
+        EXPECT_NE(r.first, r.second);
+    }
+}
+
+TEST(ExactEngine, SingleRowsAndColumnsFollowTheRules)
+{
+    // A line is solved by one run of each colour.
+    EXPECT_EQ(SolveExact(FromNotation("W . . . W\n")).solutions, 1);
+    EXPECT_EQ(SolveExact(FromNotation("W . B . W\n")).solutions, 0);
+    const ExactResult r = SolveExact(FromNotation("W\n.\nB\n.\n"));
+    EXPECT_EQ(r.solutions, 2);
+    const ExactResult one = SolveExact(FromNotation("B\n"));
+    ASSERT_EQ(one.solutions, 1);
+    EXPECT_EQ(one.first.cells, std::vector<std::uint8_t>{GivenBlack});
+}
+
+TEST(ExactEngine, ConflictingGivensHaveNoSolution)
+{
+    const char* const puzzles[] = {
+        // a block of one colour
+        "W W . .\nW W . .\n. . . .\n. . . .\n",
+        // a checkerboard block inside a larger board
+        ". . . . .\n. W B . .\n. B W . .\n. . . . .\n",
+        // a white stone shut in by black
+        ". B . . .\nB W B . .\n. B . . .\n. . . W .\n",
+        // four colour changes round the border
+        "W . . . B\n. . . . .\n. . . . .\nB . . . W\n",
+    };
+    for (const char* p : puzzles) {
+        const ExactResult r = SolveExact(FromNotation(p));
+        EXPECT_EQ(r.solutions, 0) << p;
+        EXPECT_TRUE(r.first.cells.empty());
+    }
+}
+
+TEST(ExactEngine, PlacedStonesAreIgnoredLikeEmptyCells)
+{
+    const Grid placed = FromNotation("w b . .\nb w . .\n. . . .\n. . . .\n");
+    ExactOptions options;
+    options.findUndecided = true;
+    const ExactResult r = SolveExact(placed, options);
+    const ExactResult empty = SolveExact(Grid(4, 4), options);
+    EXPECT_EQ(r.solutions, 2);
+    EXPECT_EQ(r.undecided, empty.undecided);
+}
+
+TEST(ExactEngine, BoardsOfNoUsableSizeHaveNoSolution)
+{
+    EXPECT_EQ(SolveExact(Grid()).solutions, 0);
+    EXPECT_EQ(SolveExact(Grid(65, 1)).solutions, 0);
+    Grid broken(3, 3);
+    broken.cells.pop_back();
+    EXPECT_EQ(SolveExact(broken).solutions, 0);
+}
+
+TEST(ExactEngine, RaisedCancelFlagStopsTheSearch)
+{
+    std::atomic<bool> cancel{true};
+    ExactOptions options;
+    options.cancel = &cancel;
+    options.findUndecided = true;
+    const ExactResult r = SolveExact(Grid(30, 30), options);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_TRUE(r.undecided.empty());
+
+    cancel = false;
+    const ExactResult free = SolveExact(Grid(5, 5), options);
+    EXPECT_FALSE(free.cancelled);
+    EXPECT_EQ(free.solutions, 2);
+}
+
+}  // namespace
