@@ -1,4 +1,4 @@
-// vandor-cli: solve, show, convert and print puzzles without a window.
+// vandor-cli: solve, show, convert, print and exchange puzzles without a window.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +16,7 @@ namespace {
 const CliCommand kCommands[] = {
     {"solve", "solve PUZZLE", "run the automatic solver on the puzzle's given stones", RunSolve},
     {"show", "show PUZZLE", "print the board as stored, without solving", RunShow},
-    {"convert", "convert IN OUT", "text notation <-> .vdr (by extension)", RunConvert},
+    {"convert", "convert IN OUT", "write IN as notation, .vdr or .pzprv3 (by OUT's extension)", RunConvert},
     {"print", "print PUZZLE -o page.pdf", "print the puzzle's page into a PDF file", RunPrint},
     {"check", "check PUZZLE [--undecided]", "prove whether the puzzle has 0, 1 or 2+ solutions", RunCheck},
     {"url", "url PUZZLE", "print the puzz.link URL of the puzzle's given stones", RunUrl},
@@ -34,6 +34,11 @@ void PrintUsage(std::FILE* to)
                "row from the top, one character per cell from the left, optionally\n"
                "separated by single spaces: W given white, B given black, w placed white,\n"
                "b placed black, . empty. '-' reads the notation from standard input.\n"
+               "PUZZLE may also be a puzzle URL (https://puzz.link/p?yinyang/W/H/...), a\n"
+               ".pzprv3 file (its answer as placed stones) or a text file holding either.\n"
+               "Boards of 1..64 columns and rows can be shown, checked, converted to the\n"
+               "notation or .pzprv3 and turned into a URL; solve, print and .vdr files\n"
+               "need 5..15.\n"
                "\n"
                "solve prints the board and one line 'status: solved', 'status: contradiction',\n"
                "'status: unsolvable' or 'status: multiple X Y'; show prints the board and\n"

@@ -18,6 +18,12 @@ PuzzlePathChooser& SaveChooser()
     return chooser;
 }
 
+PuzzlePathChooser& Pzprv3Chooser()
+{
+    static PuzzlePathChooser chooser;
+    return chooser;
+}
+
 QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(owner);
@@ -51,5 +57,20 @@ QString ChoosePuzzleToSave(QWidget* owner)
     return RunFileDialog(owner, QFileDialog::AcceptSave);
 }
 
+QString ChoosePzprv3ToLoad(QWidget* owner)
+{
+    if (Pzprv3Chooser())
+        return Pzprv3Chooser()(owner);
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("pzprv3 (*.pzprv3 *.txt)"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 void SetLoadPathChooser(PuzzlePathChooser chooser) { LoadChooser() = std::move(chooser); }
 void SetSavePathChooser(PuzzlePathChooser chooser) { SaveChooser() = std::move(chooser); }
+void SetPzprv3PathChooser(PuzzlePathChooser chooser) { Pzprv3Chooser() = std::move(chooser); }

@@ -1,4 +1,5 @@
-// The file dialogs of the load and save commands. Each returns the chosen
+// The file dialogs of the load and save commands and of the pzprv3 load
+// (filter "pzprv3 (*.pzprv3 *.txt)"). Each returns the chosen
 // path, or an empty string when the user cancels. Tests put their own
 // choosers in place so that no real dialog opens.
 #pragma once
@@ -11,9 +12,11 @@ class QWidget;
 
 QString ChoosePuzzleToLoad(QWidget* owner);
 QString ChoosePuzzleToSave(QWidget* owner);
+QString ChoosePzprv3ToLoad(QWidget* owner);
 
 using PuzzlePathChooser = std::function<QString(QWidget* owner)>;
 
 // Replaces a dialog; an empty chooser puts the real dialog back.
 void SetLoadPathChooser(PuzzlePathChooser chooser);
 void SetSavePathChooser(PuzzlePathChooser chooser);
+void SetPzprv3PathChooser(PuzzlePathChooser chooser);

@@ -1,6 +1,7 @@
 // Runs the built vandor-cli and checks what it prints and returns.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -157,9 +158,78 @@ TEST_F(VandorCliTest, UnreadableInputExitsOneWithOneLineNamingTheFile)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "vandor-cli: " + cut + ": too short: 5 bytes; the header needs at least 9\n");
 
-    r = Run({"show", "-"}, "....\n....\n....\n....\n");
+    r = Run({"solve", "-"}, "....\n....\n....\n....\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "vandor-cli: standard input: line 1: bad size: 4 cells in a row (must be 5..15)\n");
+}
+
+TEST_F(VandorCliTest, UrlsAndPzprv3FilesGoInAndOutOfEveryCommand)
+{
+    const std::string url = "https://puzz.link/p?yinyang/5/5/000o20mc0";
+    const std::string notation = dir_.File("a.txt"), urlFile = dir_.File("url.txt");
+    WriteText(notation, kExampleA);
+    WriteText(urlFile, "http://pzv.jp/p.html?yinyang/5/5/000o20mc0\r\n");
+
+    Result r = Run({"url", notation});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, url + "\n");
+    r = Run({"show", url});
+    EXPECT_EQ(r.out, std::string(kExampleA) + "mode: 0\n");
+    r = Run({"solve", urlFile});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(r.out.size() - 15), "status: solved\n");
+    const std::string solved = r.out.substr(0, r.out.size() - 15);
+
+    // The solved board as a pzprv3 file: its placed stones are the answer,
+    // they survive .vdr and back, and stay out of the URL.
+    const std::string board = dir_.File("solved.txt"), file = dir_.File("solved.pzprv3"), vdr = dir_.File("s.vdr"),
+                      back = dir_.File("back.pzprv3");
+    WriteText(board, solved);
+    r = Run({"convert", board, file});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadText(file),
+              "pzprv3\nyinyang\n5\n5\n"
+              ". . . . . \n. . . . 2 \n2 . . . 2 \n. . . 2 1 \n1 1 1 . . \n"
+              "2 2 2 2 2 \n2 1 1 1 . \n. 2 1 2 . \n1 2 1 . . \n. . . 1 1 \n");
+    r = Run({"show", file});
+    EXPECT_EQ(r.out, solved + "mode: 2\n");
+    EXPECT_EQ(Run({"convert", file, vdr}).exitCode, 0);
+    EXPECT_EQ(Run({"show", vdr}).out, solved + "mode: 2\n");
+    EXPECT_EQ(Run({"convert", vdr, back}).exitCode, 0);
+    EXPECT_EQ(ReadText(back), ReadText(file));
+    EXPECT_EQ(Run({"url", back}).out, url + "\n");
+
+    // Any size can be shown and converted to text; the solver and .vdr
+    // files take 5..15 only, and say so (print too, where it is built).
+    const std::string wide = "yinyang/20/3/q";
+    r = Run({"show", wide});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 12), "B B B . . . ");
+    EXPECT_EQ(Run({"convert", wide, "-"}).out.size(), 3u * 40u);
+    EXPECT_EQ(Run({"convert", wide, dir_.File("wide.pzprv3")}).exitCode, 0);
+    const std::string tooWide =
+        "vandor-cli: the URL: the board is 20 x 3; solving, printing and .vdr files need 5..15 columns and rows\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"solve", wide}, {"convert", wide, dir_.File("wide.vdr")}}) {
+        r = Run(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_EQ(r.err, tooWide) << args[0];
+    }
+    r = Run({"solve", dir_.File("wide.pzprv3")});
+    EXPECT_EQ(r.err, "vandor-cli: " + dir_.File("wide.pzprv3") +
+                         ": the board is 20 x 3; solving, printing and .vdr files need 5..15 columns and rows\n");
+
+    r = Run({"url", "https://puzz.link/p?yinyang/5/5/000o2!mc0"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "vandor-cli: the URL: position 38: bad character '!' in the board (expected 0-9 or a-q)\n");
+    WriteText(urlFile, "https://puzz.link/p?nurikabe/5/5/0");
+    r = Run({"show", urlFile});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "vandor-cli: " + urlFile + ": a puzzle of type 'nurikabe', not yinyang\n");
+    std::vector<std::string> names = dir_.Names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "back.pzprv3", "s.vdr", "solved.pzprv3", "solved.txt",
+                                               "stderr", "stdin", "stdout", "url.txt", "wide.pzprv3"}));
 }
 
 TEST_F(VandorCliTest, WrongArgumentsExitTwoWithUsageAndHelpExitsZero)

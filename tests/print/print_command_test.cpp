@@ -116,6 +116,7 @@ TEST_F(PrintCommandTest, RefusesBadArgumentsAndInputWithoutTouchingTheOutput)
         {{QStringLiteral("print"), Path("puzzle.txt"), QStringLiteral("-x"), QStringLiteral("-o"), out}, 2},
         {{QStringLiteral("print"), Path("missing.vdr"), QStringLiteral("-o"), out}, 1},
         {{QStringLiteral("print"), Path("old.pdf"), QStringLiteral("-o"), out}, 1},  // not a board
+        {{QStringLiteral("print"), QStringLiteral("yinyang/20/3/q"), QStringLiteral("-o"), out}, 1},  // too wide
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());

@@ -1,0 +1,85 @@
+#include "dialogs/UrlDlg.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
+
+#include "dialogs/DialogTemplate.h"
+#include "exchange/PuzzLink.h"
+#include "model/Grid.h"
+
+QString BoardSizeRefusal(int width, int height)
+{
+    return QStringLiteral("%1×%2 の盤面は開けません。横ｻｲｽﾞ・縦ｻｲｽﾞは %3～%4 です。")
+        .arg(width)
+        .arg(height)
+        .arg(kMinSize)
+        .arg(kMaxSize);
+}
+
+CUrlDlg::CUrlDlg(QWidget* parent) : QDialog(parent)
+{
+    const DialogUnits du = SetUpDialog(*this, QStringLiteral("URLから読み込む"));
+
+    AddStaticText(*this, du, du.Rect(7, 7, 200, 8), QStringLiteral("問題のURL(puzz.link)"));
+    m_urlEdit = new QLineEdit(this);
+    m_urlEdit->setObjectName(QStringLiteral("urlEdit"));
+    m_urlEdit->setGeometry(du.Rect(7, 18, 246, 12));
+
+    // Up to three lines for why the last URL was refused; empty until then.
+    m_errorText = new QLabel(this);
+    m_errorText->setObjectName(QStringLiteral("errorText"));
+    m_errorText->setTextFormat(Qt::PlainText);
+    m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_errorText->setWordWrap(true);
+    m_errorText->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_errorText->setGeometry(du.Rect(7, 34, 246, 24));
+
+    QPushButton* ok = AddPushButton(*this, du, du.Rect(149, 62, 50, 14), QStringLiteral("OK"), true);
+    ok->setObjectName(QStringLiteral("okButton"));
+    QPushButton* cancel = AddPushButton(*this, du, du.Rect(203, 62, 50, 14), QStringLiteral("ｷｬﾝｾﾙ"), false);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &CUrlDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CUrlDlg::reject);
+
+    setTabOrder(m_urlEdit, ok);
+    setTabOrder(ok, cancel);
+
+    FixDialogSize(*this, du, 260, 83);
+}
+
+int CUrlDlg::DoModal()
+{
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (LooksLikePuzzleUrl(clip.toStdString()))
+        m_urlEdit->setText(clip.trimmed());
+    m_urlEdit->setFocus(Qt::TabFocusReason);
+    m_urlEdit->selectAll();
+    return exec();
+}
+
+void CUrlDlg::accept()
+{
+    Grid grid;
+    std::string error;
+    QString why;
+    if (!ParsePuzzLinkUrl(m_urlEdit->text().toStdString(), grid, error)) {
+        why = QStringLiteral("このURLは読み込めません: %1").arg(QString::fromStdString(error));
+    } else if (grid.width < kMinSize || grid.width > kMaxSize || grid.height < kMinSize ||
+               grid.height > kMaxSize) {
+        why = BoardSizeRefusal(grid.width, grid.height);
+    } else if (!RecordFromGrid(grid, m_record, error)) {
+        why = QString::fromStdString(error);
+    }
+    if (!why.isEmpty()) {
+        m_errorText->setText(why);
+        m_urlEdit->setFocus(Qt::OtherFocusReason);
+        m_urlEdit->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
