@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliCommands.h"
+#include "exchange/PuzzLink.h"
 #include "generator/Generator.h"
 #include "io/Notation.h"
 #include "io/PuzzleFile.h"
@@ -48,7 +49,7 @@ int RunGenerate(const std::vector<std::string>& args)
 {
     std::vector<std::string> operands;
     GenerateLevel level = GenerateLevel::Program;
-    bool levelGiven = false, seedGiven = false, vdr = false;
+    bool levelGiven = false, seedGiven = false, vdr = false, url = false;
     unsigned long long seed = 0, count = 1;
     std::string outFile;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -76,10 +77,10 @@ int RunGenerate(const std::vector<std::string>& args)
             if (!ParseNumber(value, kMaxCount, count) || count == 0)
                 return UsageError("generate: bad count '" + value + "' (1.." + std::to_string(kMaxCount) + ")");
         } else if (arg == "--format") {
-            if (value == "vdr")
-                vdr = true;
-            else if (value != "notation")
-                return UsageError("generate: bad format '" + value + "' (notation or vdr)");
+            vdr = value == "vdr";
+            url = value == "url";
+            if (!vdr && !url && value != "notation")
+                return UsageError("generate: bad format '" + value + "' (notation, url or vdr)");
         } else {
             outFile = value;
         }
@@ -128,6 +129,11 @@ int RunGenerate(const std::vector<std::string>& args)
             if (!RecordFromGrid(r.puzzle, record, error) || !WritePuzzleFile(name, record, error))
                 return Fail(error);
             std::fputs((name + ": " + info).c_str(), stdout);
+        } else if (url) {
+            // Standard output holds nothing but the URLs; the seed still
+            // has to reach the user.
+            std::fputs((FormatPuzzLinkUrl(r.puzzle) + "\n").c_str(), stdout);
+            std::fputs(info.c_str(), stderr);
         } else {
             std::fputs((FormatGridNotation(r.puzzle) + info).c_str(), stdout);
         }
