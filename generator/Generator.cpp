@@ -74,7 +74,10 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
     const std::size_t n = static_cast<std::size_t>(o.width) * o.height;
     std::vector<std::size_t> order(n);
     std::vector<std::size_t> keptForProgram;
-    for (;;) {
+    // Level program on a size where the automatic solver hardly ever
+    // finishes would otherwise search on for ever.
+    constexpr int kMaxBoards = 100;
+    while (result.boards < kMaxBoards) {
         ++result.boards;
         const Grid solution = RandomSolution(o.width, o.height, rng, o.cancel);
         if (Cancelled(o.cancel)) {
@@ -139,6 +142,7 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
             result.givens += code != Empty;
         return result;
     }
+    return result;
 }
 
 std::uint64_t RandomSeed()

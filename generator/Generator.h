@@ -43,7 +43,9 @@ struct GenerateOptions {
 };
 
 struct GenerateResult {
-    bool ok = false;  // false: cancelled, or a size the level cannot take
+    // False when cancelled, for a size the level cannot take, or when level
+    // program found no fitting puzzle on the 100 boards it tries.
+    bool ok = false;
     bool cancelled = false;
     Grid puzzle;    // the givens, every other cell Empty
     Grid solution;  // its one solution, every cell a given
