@@ -40,6 +40,7 @@ void ApplyPuzzle(const PuzzleRecord& r)
     GameState.layoutState = 1;
     GameState.refitPending = 1;
     GameState.status = StatusNone;
+    ClearCheckMarks();
 }
 
 Grid GridFromRecord(const PuzzleRecord& r)

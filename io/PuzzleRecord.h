@@ -31,7 +31,8 @@ PuzzleRecord CapturePuzzle();
 // Makes GameState hold the record: mode, size, boardFlag, emptyCount, the undo
 // history and the code of every cell (the solver's closed and visited bytes are
 // left alone). Afterwards layoutState is 1, refitPending 1 and status
-// StatusNone, as after a complete load: the next paint fits the window.
+// StatusNone, as after a complete load: the next paint fits the window. No
+// check marks remain.
 void ApplyPuzzle(const PuzzleRecord& record);
 
 // The playable cells of a record as a Grid.

@@ -19,6 +19,15 @@ void ResetBoard()
     GameState.status = StatusNone;
     GameState.mode = CreateMode;
     GameState.boardFlag = 1;
+    ClearCheckMarks();
+}
+
+void ClearCheckMarks()
+{
+    for (auto& column : GameState.checkMarks)
+        for (auto& mark : column)
+            mark = 0;
+    GameState.checkMarkCount = 0;
 }
 
 void ResetGameState()

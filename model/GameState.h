@@ -105,6 +105,12 @@ struct GameStateRecord {
     std::int32_t stepNextY = 0;
 
     SnapshotCopy snapshot{};
+
+    // Cells marked by the last check of the ﾂｰﾙ menu, [x][y] like the board:
+    // 1 draws a red frame inside the cell. Only a check sets them; every edit,
+    // size change, load and mode change clears them (ClearCheckMarks).
+    std::uint8_t checkMarks[kBoardCells][kBoardCells]{};
+    std::int32_t checkMarkCount = 0;
 };
 
 // The one instance, in static storage.
@@ -113,6 +119,10 @@ extern GameStateRecord GameState;
 // Rebuilds an empty board of the current width x height with its Wall ring,
 // zeroes the undo arrays (not undoCount) and returns to create mode.
 void ResetBoard();
+
+// Takes every check mark off the board. ResetBoard and ApplyPuzzle do this
+// themselves, so a rebuilt or loaded board never shows old marks.
+void ClearCheckMarks();
 
 // Puts every field back to its start value (program start, and between tests).
 void ResetGameState();

@@ -16,5 +16,6 @@ void CVandorView::OnAutoSolve()
 
     // The solver's stones get no undo records; any outcome ends the solve.
     GameState.mode = SolveFinished;
+    ClearCheckMarks();
     update();
 }

@@ -104,6 +104,22 @@ void CVandorView::OnDraw(QPainter& dc)
     CopyPiece(dc, buttonX, geom::kLabelY, atlasPixmap,
               GameState.mode == CreateMode ? atlas::kCreateLabel : atlas::kSolveLabel);
 
+    // Cells marked by a check of the ﾂｰﾙ menu.
+    if (GameState.checkMarkCount > 0) {
+        for (int x = 1; x <= lastX; ++x) {
+            for (int y = 1; y <= lastY; ++y) {
+                if (!GameState.checkMarks[x][y])
+                    continue;
+                const geom::Rect in = geom::CellInsideRect(x, y);
+                const int t = geom::kCheckMarkWidth;
+                dc.fillRect(in.left, in.top, in.width(), t, kRed);
+                dc.fillRect(in.left, in.bottom - t, in.width(), t, kRed);
+                dc.fillRect(in.left, in.top + t, t, in.height() - 2 * t, kRed);
+                dc.fillRect(in.right - t, in.top + t, t, in.height() - 2 * t, kRed);
+            }
+        }
+    }
+
     if (GameState.status == StatusMultipleSolutions) {
         const geom::Rect box = geom::CellRect(GameState.altCell.x, GameState.altCell.y);
         dc.save();

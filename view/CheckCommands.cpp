@@ -1,4 +1,154 @@
-#include "view/CVandorView.h"
+// The checks run the exact engine on the given stones on a worker thread, so
+// the window stays live, then show their verdict in a message box and mark the
+// cells concerned. They change neither the board, the mode, the undo history
+// nor the status line; the marks go with the next edit (ClearCheckMarks).
+#include "view/CheckCommands.h"
 
-void CVandorView::OnCheckUnique() {}
-void CVandorView::OnCheckAnswer() {}
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+
+#include <cstddef>
+#include <vector>
+
+#include "exact/AnswerCheck.h"
+#include "io/PuzzleRecord.h"
+#include "model/GameState.h"
+#include "view/BackgroundTask.h"
+#include "view/CVandorView.h"
+#include "view/Geometry.h"
+
+namespace {
+
+const QString kAppName = QStringLiteral("vandor");
+
+ExactEngine g_engine = &SolveExact;
+
+bool IsSolveMode(int mode)
+{
+    return mode == SolveStart || mode == SolveInProgress || mode == SolveFinished;
+}
+
+// Runs the engine on its own copy of the givens; false when the user
+// cancelled.
+bool RunEngine(QWidget* parent, const Grid& board, bool findUndecided, ExactResult& out)
+{
+    const Grid givens = GivensOf(board);
+    const ExactEngine engine = g_engine;
+    ExactResult result;
+    const bool finished = RunInBackground(parent, QStringLiteral("問題を調べています…"),
+                                          [&result, givens, engine, findUndecided](const std::atomic<bool>& cancel) {
+                                              ExactOptions options;
+                                              options.findUndecided = findUndecided;
+                                              options.cancel = &cancel;
+                                              result = engine(givens, options);
+                                          });
+    if (!finished || result.cancelled)
+        return false;
+    out = std::move(result);
+    return true;
+}
+
+// Replaces the marks with the cells flagged in marks (row by row, 0-based).
+int SetMarks(const Grid& board, const std::vector<std::uint8_t>& marks)
+{
+    ClearCheckMarks();
+    int count = 0;
+    for (int y = 0; y < board.height; ++y) {
+        for (int x = 0; x < board.width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * board.width + x;
+            if (i < marks.size() && marks[i]) {
+                GameState.checkMarks[x + 1][y + 1] = 1;
+                ++count;
+            }
+        }
+    }
+    GameState.checkMarkCount = count;
+    return count;
+}
+
+QString AnswerMessage(const AnswerReport& report, const ExactResult& exact)
+{
+    if (report.Correct())
+        return QStringLiteral("正解です");
+
+    QStringList lines;
+    if (report.blocks > 0)
+        lines << QStringLiteral("同じ色の 2×2 が %1 か所あります").arg(report.blocks);
+    if (report.whiteGroups > 1)
+        lines << QStringLiteral("しろまるが %1 つに分かれています").arg(report.whiteGroups);
+    if (report.blackGroups > 1)
+        lines << QStringLiteral("くろまるが %1 つに分かれています").arg(report.blackGroups);
+    if (exact.solutions == 0)
+        lines << QStringLiteral("この問題は成立していません");
+    else if (exact.solutions >= 2)
+        lines << QStringLiteral("この問題は別解があるので、置いた石を答えと比べていません");
+    if (report.wrongStones > 0)
+        lines << QStringLiteral("答えと違う石が %1 個あります").arg(report.wrongStones);
+    if (lines.isEmpty())
+        lines << QStringLiteral("ここまでに間違いはありません");
+    if (report.emptyCells > 0)
+        lines << QStringLiteral("空いているマスが %1 個あります").arg(report.emptyCells);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ExactEngine SetCheckEngine(ExactEngine engine)
+{
+    const ExactEngine previous = g_engine;
+    g_engine = engine ? engine : &SolveExact;
+    return previous;
+}
+
+void CVandorView::OnCheckUnique()
+{
+    const Grid board = GridFromRecord(CapturePuzzle());
+    if (board.width < 1 || board.height < 1)
+        return;
+    ExactResult result;
+    const QPointer<CVandorView> self(this);
+    if (!RunEngine(window(), board, true, result) || !self)
+        return;
+
+    QString text;
+    if (result.solutions == 0) {
+        text = QStringLiteral("この問題は成立していません");
+        SetMarks(board, {});
+    } else if (result.solutions == 1) {
+        text = QStringLiteral("この問題は唯一解です");
+        SetMarks(board, {});
+    } else {
+        const int undecided = SetMarks(board, result.undecided);
+        text = QStringLiteral("この問題は別解があります\n決まらないマス: %1 個（赤い枠）").arg(undecided);
+    }
+    update();
+    QMessageBox::information(window(), kAppName, text);
+}
+
+void CVandorView::OnCheckAnswer()
+{
+    if (!IsSolveMode(GameState.mode)) {
+        QMessageBox::information(window(), kAppName, QStringLiteral("答え合わせは解答モードで使えます"));
+        return;
+    }
+    const Grid board = GridFromRecord(CapturePuzzle());
+    if (board.width < 1 || board.height < 1)
+        return;
+
+    AnswerReport report = CheckAnswerRules(board);
+    ExactResult exact;
+    exact.solutions = 1;
+    // A full board that obeys every rule is a solution; anything else is also
+    // compared with the solution, when there is exactly one.
+    if (!report.Correct()) {
+        const QPointer<CVandorView> self(this);
+        if (!RunEngine(window(), board, false, exact) || !self)
+            return;
+        if (exact.solutions == 1)
+            MarkWrongStones(board, exact.first, report);
+    }
+    SetMarks(board, report.marks);
+    update();
+    QMessageBox::information(window(), kAppName, AnswerMessage(report, exact));
+}

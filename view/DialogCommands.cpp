@@ -15,6 +15,7 @@ void CVandorView::OnBoardSize()
     GameState.width = dlg.m_width;
     GameState.height = dlg.m_height;
     GameState.layoutState = 0;
+    ClearCheckMarks();
     update();
 }
 

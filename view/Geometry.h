@@ -21,6 +21,14 @@ constexpr int CellTop(int y) { return kCellPitch * y + 26; }
 // The 24 x 24 square a cell repaint covers, and the red circle's box.
 constexpr Rect CellRect(int x, int y) { return {CellLeft(x), CellTop(y), CellLeft(x) + 24, CellTop(y) + 24}; }
 inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+// The inside of a cell picture, within its one-pixel frame lines: 23 x 23.
+constexpr Rect CellInsideRect(int x, int y)
+{
+    return {CellLeft(x) + 1, CellTop(y) + 1, CellLeft(x) + kCellPicture - 1, CellTop(y) + kCellPicture - 1};
+}
+// A cell marked by a check gets a red frame this wide along the inside edge
+// of CellInsideRect, clear of the grid lines.
+constexpr int kCheckMarkWidth = 2;
 constexpr Rect BoardRect(int w, int h) { return {25, 50, kCellPitch * w + 25, kCellPitch * h + 50}; }
 
 // Title pieces and status line.

@@ -76,6 +76,16 @@ bool TakeBackMove()
     return false;
 }
 
+// Every edit and mode change ends what a check showed. The marks may sit on
+// any cell, so the whole board is repainted.
+void ClearMarks(CVandorView& view)
+{
+    if (GameState.checkMarkCount == 0)
+        return;
+    ClearCheckMarks();
+    view.update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+}
+
 // A press on the grid with the button whose stones are `given` and `placed`.
 void PressGrid(CVandorView& view, CellCode given, CellCode placed)
 {
@@ -92,6 +102,7 @@ void PressGrid(CVandorView& view, CellCode given, CellCode placed)
     const QRect cellRect = geom::ToQRect(geom::CellRect(c, r));
     if (GameState.mode == CreateMode) {
         code = code == Empty ? given : Empty;
+        ClearMarks(view);
         view.update(cellRect);
         return;
     }
@@ -100,15 +111,18 @@ void PressGrid(CVandorView& view, CellCode given, CellCode placed)
     if (code == Empty) {
         code = placed;
         AppendUndoRecord(c, r, Empty);
+        ClearMarks(view);
         view.update(cellRect);
     } else if (IsPlacedStone(code)) {
         AppendUndoRecord(c, r, code);
         code = Empty;
+        ClearMarks(view);
         view.update(cellRect);
     }
     // Given stones and Wall stay; the press still starts the solve.
     if (GameState.mode == SolveStart) {
         GameState.mode = SolveInProgress;
+        ClearMarks(view);
         view.update();
     }
 }
@@ -137,6 +151,8 @@ void CVandorView::OnLButtonDown(QPoint point)
     const int px = GameState.lastClickX;
     const int py = GameState.lastClickY;
     if (geom::HitsLowerButton(px, py, GameState.width)) {
+        // Every mode has a lower button, and every one changes the mode.
+        ClearMarks(*this);
         switch (GameState.mode) {
         case CreateMode:
             GameState.mode = SolveStart;
@@ -171,8 +187,10 @@ void CVandorView::OnLButtonDown(QPoint point)
             OnAutoSolve();
             break;
         case SolveInProgress:
-            if (TakeBackMove())
+            if (TakeBackMove()) {
+                ClearMarks(*this);
                 update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+            }
             break;
         default:
             break;
