@@ -61,7 +61,9 @@ void CVandorView::OnGeneratePuzzle()
         return;
     }
     ApplyPuzzle(record);
-    update();
+    // Paint now: the paint fits the window to the new board, and a fit
+    // while the message box is opening would leave the box unpainted.
+    repaint();
     QMessageBox::information(window(), kAppName,
                              QStringLiteral("問題を作成しました。\nｼｰﾄﾞ: %1\nﾋﾝﾄの数: %2")
                                  .arg(QString::number(options.seed))
