@@ -40,7 +40,7 @@ public:
     {
         colour_.assign(n_, kFree);
         tried_.assign(n_, 0);
-        long long budget = 20LL * n_ + 200;
+        long long budget = 50LL * n_ + 1000;
         int k = 0;
         while (k < n_) {
             if (--budget < 0 || ((budget & 255) == 0 && cancel && cancel->load()))
@@ -96,8 +96,65 @@ private:
         }
         if (onRing_[i] && !RingFits())
             return false;
-        return Reachable(kWhite) && Reachable(kBlack);
+        // The colour just set keeps every path it had (i now carries it),
+        // so it is in question only when i joins none of its stones; the
+        // other colour lost i as a way through.
+        const std::uint8_t set = colour_[i], other = static_cast<std::uint8_t>(3 - set);
+        if (!TouchesColour(i, set) && !Reachable(set))
+            return false;
+        return StillJoinedAround(i, other) || Reachable(other);
     }
+
+    bool TouchesColour(int i, std::uint8_t c) const
+    {
+        const int x = i % w_, y = i / w_;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = x + kDx[d], ny = y + kDy[d];
+            if (nx >= 0 && ny >= 0 && nx < w_ && ny < h_ && colour_[ny * w_ + nx] == c)
+                return true;
+        }
+        return false;
+    }
+
+    // Whether the cells around i that colour c can still use (its stones
+    // and free cells) stay joined without i: true when its orthogonal
+    // neighbours among them lie on one run of such cells round the eight
+    // around i, for each step along that ring is itself a step between
+    // neighbours. False means "maybe not", for Reachable to decide.
+    bool StillJoinedAround(int i, std::uint8_t c) const
+    {
+        static constexpr int kRx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
+        static constexpr int kRy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+        const int x = i % w_, y = i / w_;
+        bool open[8];
+        for (int k = 0; k < 8; ++k) {
+            const int rx = x + kRx[k], ry = y + kRy[k];
+            const std::uint8_t v = rx >= 0 && ry >= 0 && rx < w_ && ry < h_ ? colour_[ry * w_ + rx] : Other(c);
+            open[k] = v == c || v == kFree;
+        }
+        int start = 0;
+        while (start < 8 && open[start])
+            ++start;
+        if (start == 8)
+            return true;
+        int runsWithEdge = 0;
+        bool inRun = false, edge = false;
+        for (int k = 1; k <= 8; ++k) {
+            const int p = (start + k) % 8;
+            if (open[p]) {
+                if (!inRun)
+                    edge = false;
+                inRun = true;
+                edge = edge || p % 2 == 1;
+            } else if (inRun) {
+                inRun = false;
+                runsWithEdge += edge;
+            }
+        }
+        return runsWithEdge <= 1;
+    }
+
+    static std::uint8_t Other(std::uint8_t c) { return static_cast<std::uint8_t>(3 - c); }
 
     bool RingFits() const
     {
