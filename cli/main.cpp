@@ -49,6 +49,15 @@ void PrintUsage(std::FILE* to)
                "solutions, a line 'differ: X,Y ...' and, with --undecided, a line\n"
                "'undecided: X,Y ...' naming every cell not the same in every solution.\n"
                "\n"
+               "generate W H [--level program|any] [--seed N] [--count K]\n"
+               "[--format notation|url|vdr -o FILE] makes K puzzles (default 1) of W x H\n"
+               "(2..64 each) with exactly one solution, none of whose given stones can go.\n"
+               "Level program (the default for 5..15) means the automatic solver solves them\n"
+               "too; any asks only for one solution. Each puzzle is printed in the notation\n"
+               "and a line 'seed: N givens: G level: L', or as one URL per line, or written\n"
+               "to FILE (FILE-1, FILE-2 ... before the extension when K > 1). --seed N\n"
+               "makes the same puzzles again; puzzle k of a run uses seed N + k - 1.\n"
+               "\n"
                "Exit status: 0 done, 1 the input cannot be read or the output not written,\n"
                "2 wrong arguments.\n",
                to);

@@ -1,3 +1,71 @@
+// "問題を自動作成": a new puzzle of the board's size, made on a worker thread
+// behind a progress dialog that can cancel it. The board is replaced only
+// once the puzzle is ready; a cancel changes nothing.
 #include "view/CVandorView.h"
 
-void CVandorView::OnGeneratePuzzle() {}
+#include <QMessageBox>
+
+#include <string>
+
+#include "dialogs/GenerateDlg.h"
+#include "generator/Generator.h"
+#include "io/PuzzleRecord.h"
+#include "model/GameState.h"
+#include "view/BackgroundTask.h"
+
+namespace {
+
+const QString kAppName = QStringLiteral("vandor");
+
+}  // namespace
+
+void CVandorView::OnGeneratePuzzle()
+{
+    CGenerateDlg dlg(window());
+    if (dlg.DoModal() != QDialog::Accepted)
+        return;
+
+    GenerateOptions options;
+    options.width = GameState.width;
+    options.height = GameState.height;
+    options.level = dlg.m_level;
+    options.seed = dlg.m_hasSeed ? dlg.m_seed : RandomSeed();
+
+    // The automatic solver works on GameState, which belongs to this thread.
+    // So the worker asks this thread to run it and waits: each check saves
+    // GameState, solves and restores it within one event, so no paint ever
+    // sees its board. This thread keeps handling events while it waits for
+    // the worker, so the call always gets through.
+    QObject context;
+    options.solvedByProgram = [&context](const Grid& givens) {
+        bool solved = false;
+        QMetaObject::invokeMethod(
+            &context, [&] { solved = SolvedByAutoSolve(givens); }, Qt::BlockingQueuedConnection);
+        return solved;
+    };
+
+    GenerateResult result;
+    const bool finished = RunInBackground(window(), QStringLiteral("問題を作成しています…"),
+                                          [&options, &result](const std::atomic<bool>& cancel) {
+                                              GenerateOptions o = options;
+                                              o.cancel = &cancel;
+                                              result = GeneratePuzzle(o);
+                                          });
+    if (!finished || result.cancelled)
+        return;
+
+    PuzzleRecord record;
+    std::string error;
+    if (!result.ok || !RecordFromGrid(result.puzzle, record, error)) {
+        QMessageBox::warning(window(), kAppName, QStringLiteral("問題を作成できませんでした。"));
+        return;
+    }
+    ApplyPuzzle(record);
+    // Paint now: the paint fits the window to the new board, and a fit
+    // while the message box is opening would leave the box unpainted.
+    repaint();
+    QMessageBox::information(window(), kAppName,
+                             QStringLiteral("問題を作成しました。\nｼｰﾄﾞ: %1\nﾋﾝﾄの数: %2")
+                                 .arg(QString::number(options.seed))
+                                 .arg(result.givens));
+}

@@ -315,4 +315,59 @@ TEST_F(VandorCliTest, CheckProvesTheNumberOfSolutionsOfAnySize)
     }
 }
 
+TEST_F(VandorCliTest, GenerateMakesUniquePuzzlesAgainFromTheirSeed)
+{
+    Result r = Run({"generate", "7", "6", "--seed", "41", "--count", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Two boards of 6 rows, each followed by its seed line.
+    std::vector<std::string> lines;
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 14u) << r.out;
+    EXPECT_EQ(lines[6].rfind("seed: 41 givens: ", 0), 0u) << lines[6];
+    EXPECT_EQ(lines[13].rfind("seed: 42 givens: ", 0), 0u) << lines[13];
+    EXPECT_NE(lines[6].find(" level: program"), std::string::npos);
+
+    std::string first;
+    for (int k = 0; k < 6; ++k)
+        first += lines[k] + "\n";
+    Result check = Run({"check", "-"}, first);
+    EXPECT_EQ(check.out.rfind("solutions: 1\n", 0), 0u) << first << check.out;
+    Result solve = Run({"solve", "-"}, first);
+    EXPECT_NE(solve.out.find("status: solved"), std::string::npos) << first << solve.out;
+
+    // The second puzzle on its own, from its own seed.
+    Result again = Run({"generate", "7", "6", "--seed", "42"});
+    EXPECT_EQ(again.out, r.out.substr(r.out.find(lines[7])));
+
+    // Sizes the automatic solver does not take fall back to level any.
+    r = Run({"generate", "3", "20", "--seed", "5", "--format", "url"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("https://puzz.link/p?yinyang/3/20/", 0), 0u) << r.out;
+    EXPECT_NE(r.err.find("seed: 5 givens: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" level: any"), std::string::npos) << r.err;
+
+    const std::string vdr = dir_.File("new.vdr");
+    r = Run({"generate", "5", "5", "--level", "any", "--count", "2", "--format", "vdr", "-o", vdr});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    for (const char* k : {"-1", "-2"}) {
+        const std::string name = dir_.File(std::string("new") + k + ".vdr");
+        EXPECT_NE(r.out.find(name + ": seed: "), std::string::npos) << r.out;
+        EXPECT_EQ(Run({"show", name}).exitCode, 0) << name;
+    }
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"generate", "1", "5"}, {"generate", "65", "5"}, {"generate", "5"},
+          {"generate", "5", "x"}, {"generate", "5", "5", "--level", "easy"}, {"generate", "5", "5", "--count", "0"},
+          {"generate", "5", "5", "--seed", "-3"}, {"generate", "20", "5", "--level", "program"},
+          {"generate", "20", "5", "--format", "vdr", "-o", vdr}, {"generate", "5", "5", "--format", "vdr"},
+          {"generate", "5", "5", "--format", "png"}, {"generate", "5", "5", "--count"}}) {
+        r = Run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.back();
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("vandor-cli: generate: ", 0), 0u) << r.err;
+    }
+}
+
 }  // namespace

@@ -1,0 +1,34 @@
+// The dialog of "問題を自動作成": the level of the new puzzle and an optional
+// seed. OK checks the seed; a seed that is no whole number is explained
+// inside the dialog, which stays open.
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+
+#include "generator/Generator.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+class CGenerateDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CGenerateDlg(QWidget* parent = nullptr);
+    int DoModal();
+
+    GenerateLevel m_level = GenerateLevel::Program;
+    // After Accepted: whether the box held a seed, and which.
+    bool m_hasSeed = false;
+    std::uint64_t m_seed = 0;
+
+    void accept() override;
+
+private:
+    QRadioButton* m_programRadio = nullptr;
+    QRadioButton* m_anyRadio = nullptr;
+    QLineEdit* m_seedEdit = nullptr;
+    QLabel* m_errorText = nullptr;
+};

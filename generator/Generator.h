@@ -1,0 +1,67 @@
+// New puzzles with exactly one solution: a random finished board, then its
+// stones taken away one at a time in random order for as long as the exact
+// engine proves the solution unique. Every stone left is needed: without any
+// one of them the puzzle has two or more solutions.
+//
+// One seed, size and level give the same puzzle everywhere: the random
+// numbers are the generator's own, and it uses only the engine's count of
+// solutions, never which solutions the engine happened to find.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/Grid.h"
+
+enum class GenerateLevel {
+    Program,  // the automatic solver (AutoSolve) also solves it from the givens
+    Any,      // only unique and minimal
+};
+
+// "program" or "any"; ParseLevel is false for any other word.
+const char* LevelName(GenerateLevel level);
+bool ParseLevel(const std::string& word, GenerateLevel& level);
+
+// Boards the level can be made for: 1..kGridMaxSize each way for any, the
+// automatic solver's 5..15 for program.
+bool LevelFitsSize(GenerateLevel level, int width, int height);
+
+struct GenerateOptions {
+    int width = 9;
+    int height = 9;
+    GenerateLevel level = GenerateLevel::Program;
+    std::uint64_t seed = 0;
+    // Polled throughout; when it becomes true the generator stops and the
+    // result says cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    // Level program: whether the automatic solver solves these givens. Empty
+    // means SolvedByAutoSolve on the calling thread. The window passes one
+    // that runs it on the thread that owns GameState.
+    std::function<bool(const Grid& givens)> solvedByProgram;
+};
+
+struct GenerateResult {
+    // False when cancelled, for a size the level cannot take, or when level
+    // program found no fitting puzzle on the 100 boards it tries.
+    bool ok = false;
+    bool cancelled = false;
+    Grid puzzle;    // the givens, every other cell Empty
+    Grid solution;  // its one solution, every cell a given
+    int givens = 0;
+    // Finished boards tried: level program starts again on a new board when
+    // the stones the automatic solver needs are more than the minimum.
+    int boards = 0;
+};
+
+GenerateResult GeneratePuzzle(const GenerateOptions& options);
+
+// A fresh seed for a caller that has none, from std::random_device.
+std::uint64_t RandomSeed();
+
+// Whether AutoSolve, started on exactly these givens, ends with the board
+// full and status solved. Works on GameState: it is saved before and put back
+// as it was afterwards, so run it only on the thread that owns GameState.
+// Sizes 5..15 only (false otherwise).
+bool SolvedByAutoSolve(const Grid& givens);

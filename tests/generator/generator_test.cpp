@@ -1,0 +1,254 @@
+// Every generated puzzle is checked for what it promises: one solution (by
+// plain enumeration on small boards, by the exact engine on larger ones),
+// no given that could go, the level's promise, and the same puzzle for the
+// same seed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "exact/Enumerate.h"
+#include "exact/ExactSolver.h"
+#include "generator/Generator.h"
+#include "generator/SolutionBoard.h"
+#include "io/Notation.h"
+#include "model/GameState.h"
+
+namespace {
+
+NaiveBoard ToNaive(const Grid& g)
+{
+    NaiveBoard b(g.width, g.height);
+    for (std::size_t i = 0; i < g.cells.size(); ++i)
+        b.cells[i] = colour(g.cells[i]);
+    return b;
+}
+
+GenerateResult Generate(int w, int h, GenerateLevel level, std::uint64_t seed)
+{
+    GenerateOptions o;
+    o.width = w;
+    o.height = h;
+    o.level = level;
+    o.seed = seed;
+    return GeneratePuzzle(o);
+}
+
+// Every finished board of a small size, once per size.
+const std::vector<std::uint64_t>& AllBoards(int w, int h)
+{
+    static std::map<std::pair<int, int>, std::vector<std::uint64_t>> cache;
+    auto it = cache.find({w, h});
+    if (it == cache.end())
+        it = cache.emplace(std::make_pair(w, h), BoardEnumerator(w, h).All()).first;
+    return it->second;
+}
+
+// Finished boards that agree with every given, counting no further than 2.
+int BruteForceCount(const Grid& givens)
+{
+    int count = 0;
+    for (std::uint64_t black : AllBoards(givens.width, givens.height)) {
+        bool fits = true;
+        for (std::size_t i = 0; i < givens.cells.size() && fits; ++i) {
+            const int c = colour(givens.cells[i]);
+            fits = c == 0 || c == ((black >> i & 1) ? 2 : 1);
+        }
+        if (fits && ++count == 2)
+            break;
+    }
+    return count;
+}
+
+int EngineCount(const Grid& givens)
+{
+    return SolveExact(givens).solutions;
+}
+
+struct Case {
+    int w, h;
+    GenerateLevel level;
+    std::uint64_t seed;
+};
+
+void ExpectMinimalUnique(const Case& c, bool bruteForce)
+{
+    SCOPED_TRACE(::testing::Message() << c.w << " x " << c.h << " level " << LevelName(c.level) << " seed "
+                                      << c.seed);
+    const GenerateResult r = Generate(c.w, c.h, c.level, c.seed);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(ToNaive(r.solution).Solved());
+    const auto count = bruteForce ? BruteForceCount : EngineCount;
+
+    int givens = 0;
+    for (std::size_t i = 0; i < r.puzzle.cells.size(); ++i) {
+        const std::uint8_t code = r.puzzle.cells[i];
+        if (code == Empty)
+            continue;
+        ++givens;
+        EXPECT_EQ(code, r.solution.cells[i]) << "given " << i << " differs from the solution";
+        Grid without = r.puzzle;
+        without.cells[i] = Empty;
+        EXPECT_EQ(count(without), 2) << "given " << i << " can go";
+    }
+    EXPECT_EQ(givens, r.givens);
+    ASSERT_EQ(count(r.puzzle), 1) << FormatGridNotation(r.puzzle);
+    const ExactResult exact = SolveExact(r.puzzle);
+    ASSERT_EQ(exact.solutions, 1);
+    EXPECT_EQ(exact.first, r.solution);
+    if (c.level == GenerateLevel::Program) {
+        EXPECT_TRUE(SolvedByAutoSolve(r.puzzle)) << FormatGridNotation(r.puzzle);
+    }
+}
+
+TEST(GeneratorTest, SmallPuzzlesHaveOneSolutionByEnumerationAndNoSpareGiven)
+{
+    const Case cases[] = {
+        {2, 2, GenerateLevel::Any, 1}, {3, 3, GenerateLevel::Any, 2}, {4, 4, GenerateLevel::Any, 3},
+        {5, 3, GenerateLevel::Any, 4}, {5, 5, GenerateLevel::Any, 5}, {5, 5, GenerateLevel::Any, 6},
+        {5, 5, GenerateLevel::Program, 7}, {5, 5, GenerateLevel::Program, 8},
+    };
+    for (const Case& c : cases)
+        ExpectMinimalUnique(c, true);
+}
+
+TEST(GeneratorTest, LargerPuzzlesHaveOneSolutionByTheEngineAndKeepTheLevelsPromise)
+{
+    const Case cases[] = {
+        {7, 7, GenerateLevel::Any, 11}, {9, 9, GenerateLevel::Any, 12}, {12, 6, GenerateLevel::Any, 13},
+        {7, 7, GenerateLevel::Program, 14}, {9, 9, GenerateLevel::Program, 15}, {6, 11, GenerateLevel::Program, 16},
+    };
+    for (const Case& c : cases)
+        ExpectMinimalUnique(c, false);
+}
+
+TEST(GeneratorTest, TheSameSeedMakesTheSamePuzzleAndAnotherSeedAnother)
+{
+    const GenerateResult a = Generate(8, 7, GenerateLevel::Program, 99);
+    const GenerateResult b = Generate(8, 7, GenerateLevel::Program, 99);
+    const GenerateResult c = Generate(8, 7, GenerateLevel::Program, 100);
+    ASSERT_TRUE(a.ok && b.ok && c.ok);
+    EXPECT_EQ(a.puzzle, b.puzzle);
+    EXPECT_NE(a.puzzle, c.puzzle);
+
+    // The seed fixes the puzzle on every machine and in every later version
+    // of the program: a change here makes old seeds give other puzzles.
+    EXPECT_EQ(FormatGridNotation(Generate(6, 6, GenerateLevel::Program, 7).puzzle),
+              ". . . . . B\n"
+              ". . . . B B\n"
+              ". . . . . .\n"
+              ". . B . . .\n"
+              ". . . W . .\n"
+              ". . . . . W\n");
+}
+
+TEST(GeneratorTest, RandomBoardsObeyTheRulesWithoutLongStripes)
+{
+    for (const auto& size : {std::make_pair(2, 2), std::make_pair(1, 6), std::make_pair(6, 2),
+                             std::make_pair(9, 9), std::make_pair(13, 10)}) {
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            Rng rng(seed);
+            const Grid board = RandomSolution(size.first, size.second, rng);
+            SCOPED_TRACE(::testing::Message() << size.first << " x " << size.second << " seed " << seed << "\n"
+                                              << FormatGridNotation(board));
+            ASSERT_EQ(board.width, size.first);
+            ASSERT_EQ(board.height, size.second);
+            EXPECT_TRUE(ToNaive(board).Solved());
+            EXPECT_EQ(IsSolvedBoard(board), true);
+            if (size.first >= 9) {
+                EXPECT_FALSE(HasLongStripe(board));
+            }
+        }
+    }
+}
+
+TEST(GeneratorTest, RandomNumbersStayInRangeAndShuffleKeepsEveryItem)
+{
+    Rng rng(5);
+    std::vector<int> seen(7, 0);
+    for (int i = 0; i < 7000; ++i) {
+        const std::uint64_t v = rng.Below(7);
+        ASSERT_LT(v, 7u);
+        ++seen[v];
+    }
+    for (int s : seen)
+        EXPECT_GT(s, 800);
+    EXPECT_EQ(rng.Below(1), 0u);
+
+    std::vector<int> items{1, 2, 3, 4, 5, 6, 7, 8};
+    rng.Shuffle(items);
+    std::vector<int> sorted = items;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST(GeneratorTest, CancelStopsWithNoPuzzle)
+{
+    std::atomic<bool> cancel{true};
+    GenerateOptions o;
+    o.width = 9;
+    o.height = 9;
+    o.cancel = &cancel;
+    const GenerateResult r = GeneratePuzzle(o);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_FALSE(r.ok);
+}
+
+TEST(GeneratorTest, SizesTheLevelCannotTakeAreRefused)
+{
+    EXPECT_FALSE(Generate(4, 9, GenerateLevel::Program, 1).ok);
+    EXPECT_FALSE(Generate(16, 9, GenerateLevel::Program, 1).ok);
+    EXPECT_FALSE(Generate(0, 3, GenerateLevel::Any, 1).ok);
+    EXPECT_FALSE(Generate(65, 3, GenerateLevel::Any, 1).ok);
+}
+
+// The window hands in its own way of running the automatic solver; the
+// puzzle must not depend on it, and a solver that never succeeds must not
+// keep the generator searching for ever.
+TEST(GeneratorTest, ProgramLevelUsesTheCallersSolverCheck)
+{
+    int calls = 0;
+    GenerateOptions o;
+    o.width = 7;
+    o.height = 6;
+    o.seed = 21;
+    o.solvedByProgram = [&calls](const Grid& g) {
+        ++calls;
+        return SolvedByAutoSolve(g);
+    };
+    const GenerateResult viaCallback = GeneratePuzzle(o);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(viaCallback.puzzle, Generate(7, 6, GenerateLevel::Program, 21).puzzle);
+
+    o.width = o.height = 5;
+    o.solvedByProgram = [](const Grid&) { return false; };
+    const GenerateResult never = GeneratePuzzle(o);
+    EXPECT_FALSE(never.ok);
+    EXPECT_FALSE(never.cancelled);
+}
+
+TEST(GeneratorTest, AutoSolveCheckLeavesGameStateAsItWas)
+{
+    ResetGameState();
+    ASSERT_TRUE(LoadNotation("B . . . W\n. w . . .\n. . W . .\n. . . b .\nW . . . B\n"));
+    GameState.mode = SolveInProgress;
+    GameState.undo.undoCount = 3;
+    const GameStateRecord before = GameState;
+
+    Grid solvable;
+    std::string error;
+    ASSERT_TRUE(ParseGridNotation(". . . . . B\n. . . . B B\n. . . . . .\n. . B . . .\n. . . W . .\n. . . . . W\n",
+                                  solvable, error));
+    EXPECT_TRUE(SolvedByAutoSolve(solvable));
+    EXPECT_FALSE(SolvedByAutoSolve(Grid(6, 6)));  // the empty board has many solutions
+    EXPECT_FALSE(SolvedByAutoSolve(Grid(4, 4)));  // not a size the solver takes
+    EXPECT_EQ(std::memcmp(&before, &GameState, sizeof before), 0);
+}
+
+}  // namespace
