@@ -353,12 +353,14 @@ bool Search::Known(const Grid* solutions, int found) const
 // known, when the tree is exhausted (both: true) or after `budget` nodes
 // (false). Solutions found by earlier runs are recognised and not counted
 // again.
-bool Search::Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t colour, long long budget,
+bool Search::Run(int limit, Grid* solutions, int& found, const Setting* set, int setCount, long long budget,
                  bool plain)
 {
     const int rootMark = trailSize_;
     int depth = 0;
-    bool ok = cell < 0 || Assign(cell, colour);
+    bool ok = true;
+    for (int k = 0; k < setCount && ok; ++k)
+        ok = Assign(set[k].cell, set[k].colour);
     bool complete = true;
     for (;;) {
         ++nodes_;
@@ -400,18 +402,30 @@ bool Search::Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t 
 
 // First a short plain run, filling the board from the corner that is most
 // settled: on open boards it finds solutions at once, where probing would
-// scatter its choices. Then runs that probe, with a node budget that grows
+// scatter its choices. When it finds one solution but not a second, a few
+// more plain runs each start with one cell of the first solution turned to
+// the other colour. Then runs that probe, with a node budget that grows
 // after each unfinished run, each breaking ties and choosing colours
 // differently: a solution hidden behind an unlucky early choice is found by a
 // later, short run instead of after a long detour. The last run is always
 // complete, so the count stays exact.
 int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
 {
+    Setting set[2] = {{cell, colour}, {-1, kFree}};
+    const int setCount = cell < 0 ? 0 : 1;
+    const long long plainBudget = 2LL * cells_ + 16;
     int found = 0;
-    if (Run(limit, solutions, found, cell, colour, 2LL * cells_ + 16, true) || cancelled_)
+    if (Run(limit, solutions, found, set, setCount, plainBudget, true) || cancelled_)
         return found;
+    for (int k = 0; k < kFlips && found > 0 && found < limit && !cancelled_; ++k) {
+        const int flip = static_cast<int>(Random() % static_cast<std::uint64_t>(cells_));
+        if (colour_[flip] != kFree || flip == cell)
+            continue;
+        set[setCount] = {flip, solutions[0].cells[flip] == GivenWhite ? kBlack : kWhite};
+        Run(limit, solutions, found, set, setCount + 1, plainBudget, true);
+    }
     long long budget = 64;
-    while (!Run(limit, solutions, found, cell, colour, budget, false) && !cancelled_)
+    while (found < limit && !Run(limit, solutions, found, set, setCount, budget, false) && !cancelled_)
         budget += budget / 2;
     return found;
 }

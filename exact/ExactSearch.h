@@ -42,6 +42,12 @@ public:
     long long Nodes() const { return nodes_; }
 
 private:
+    struct Setting {
+        int cell;
+        std::uint8_t colour;
+    };
+    static constexpr int kFlips = 8;
+
     struct Decision {
         int cell;
         int mark;  // trail size before the decision
@@ -58,7 +64,7 @@ private:
     bool Lookahead(int& pick);
     void Store(Grid& out) const;
     bool Known(const Grid* solutions, int found) const;
-    bool Run(int limit, Grid* solutions, int& found, int cell, std::uint8_t colour, long long budget, bool plain);
+    bool Run(int limit, Grid* solutions, int& found, const Setting* set, int setCount, long long budget, bool plain);
     int PickCell() const;
     std::uint64_t Random()
     {
