@@ -48,11 +48,7 @@ Search::Search(const Grid& puzzle, const std::atomic<bool>* cancel)
             ring_.push_back(y * width_);
     }
     ringKnown_.assign(ring_.size(), 0);
-    order_.assign(n, 0);
-    low_.assign(n, 0);
-    stones_.assign(n, 0);
-    parent_.assign(n, -1);
-    next_.assign(n, 0);
+    visit_.assign(n, Visit{});
     stack_.assign(n, 0);
     forced_.assign(n, 0);
     decisions_.assign(n, Decision{});
@@ -64,6 +60,15 @@ bool Search::Assign(int cell, std::uint8_t colour)
         return colour_[cell] == colour;
     colour_[cell] = colour;
     ++count_[colour];
+    // The other colour lost a cell it might have used. This colour gained a
+    // stone, which changes nothing for it when the stone joins one of its
+    // stones: no free cell can then cut it off from the rest.
+    stale_[Other(colour)] = true;
+    if (!stale_[colour]) {
+        const int* nb = &neighbours_[4 * cell];
+        stale_[colour] = !((nb[0] >= 0 && colour_[nb[0]] == colour) || (nb[1] >= 0 && colour_[nb[1]] == colour) ||
+                           (nb[2] >= 0 && colour_[nb[2]] == colour) || (nb[3] >= 0 && colour_[nb[3]] == colour));
+    }
     trail_[trailSize_++] = cell;
     queue_[queueTail_++] = cell;
     return true;
@@ -77,6 +82,8 @@ void Search::Undo(int mark)
         colour_[cell] = kFree;
     }
     queueHead_ = queueTail_ = 0;
+    // Every mark undone to is a state Propagate left settled.
+    stale_[kWhite] = stale_[kBlack] = false;
 }
 
 // One 2 x 2 block: never four of one colour, never a checkerboard (two
@@ -155,53 +162,65 @@ bool Search::CheckRing()
 // colour apart (a cut vertex of that region) takes the colour.
 bool Search::CheckConnected(std::uint8_t colour)
 {
-    if (count_[colour] == 0)
+    if (!stale_[colour])
         return true;
+    if (count_[colour] == 0) {
+        stale_[colour] = false;
+        return true;
+    }
+    const std::uint8_t* colours = colour_.data();
+    const int* neighbours = neighbours_.data();
+    const std::uint8_t wall = Other(colour);
+    Visit* visit = visit_.data();
+    int* stack = stack_.data();
     int root = 0;
-    while (colour_[root] != colour)
+    while (colours[root] != colour)
         ++root;
-    std::fill(order_.begin(), order_.end(), 0);
+    ++stamp_;
     int time = 0, top = 0, forced = 0;
-    order_[root] = low_[root] = ++time;
-    stones_[root] = 1;
-    parent_[root] = -1;
-    next_[root] = 0;
-    stack_[top++] = root;
+    visit[root] = Visit{stamp_, ++time, time, 1, -1, 0};
+    stack[top++] = root;
     while (top > 0) {
-        const int v = stack_[top - 1];
-        if (next_[v] < 4) {
-            const int u = neighbours_[4 * v + next_[v]++];
-            if (u < 0 || colour_[u] == Other(colour))
+        const int v = stack[top - 1];
+        Visit& vv = visit[v];
+        if (vv.next < 4) {
+            const int u = neighbours[4 * v + vv.next++];
+            if (u < 0 || colours[u] == wall)
                 continue;
-            if (order_[u] == 0) {
-                order_[u] = low_[u] = ++time;
-                stones_[u] = colour_[u] == colour;
-                parent_[u] = v;
-                next_[u] = 0;
-                stack_[top++] = u;
-            } else if (u != parent_[v]) {
-                low_[v] = std::min(low_[v], order_[u]);
+            Visit& uu = visit[u];
+            if (uu.stamp != stamp_) {
+                ++time;
+                uu = Visit{stamp_, time, time, colours[u] == colour ? 1 : 0, v, 0};
+                stack[top++] = u;
+            } else if (u != vv.parent && uu.order < vv.low) {
+                vv.low = uu.order;
             }
             continue;
         }
         --top;
-        const int p = parent_[v];
+        const int p = vv.parent;
         if (p < 0)
             continue;
-        low_[p] = std::min(low_[p], low_[v]);
-        stones_[p] += stones_[v];
+        Visit& pp = visit[p];
+        if (vv.low < pp.low)
+            pp.low = vv.low;
+        pp.stones += vv.stones;
         // Without p, v's subtree (holding stones) is cut off from the root (a stone).
-        if (low_[v] >= order_[p] && stones_[v] > 0 && colour_[p] == kFree)
+        if (vv.low >= pp.order && vv.stones > 0 && colours[p] == kFree)
             forced_[forced++] = p;
     }
-    if (stones_[root] < count_[colour])
+    if (visit[root].stones < count_[colour])
         return false;
     for (int k = 0; k < forced; ++k)
         if (!Assign(forced_[k], colour))
             return false;
     for (int i = 0; i < cells_; ++i)
-        if (order_[i] == 0 && colour_[i] == kFree && !Assign(i, Other(colour)))
+        if (visit[i].stamp != stamp_ && colour_[i] == kFree && !Assign(i, wall))
             return false;
+    // What was just settled changes nothing for this colour: the cells taken
+    // from it were out of its reach, and a cut cell made its stone cuts no
+    // other cell.
+    stale_[colour] = false;
     return true;
 }
 
@@ -350,13 +369,16 @@ bool Search::Known(const Grid* solutions, int found) const
 }
 
 // One depth-first run from the root state. Stops when `limit` solutions are
-// known, when the tree is exhausted (both: true) or after `budget` nodes
-// (false). Solutions found by earlier runs are recognised and not counted
-// again.
+// known, when the tree is exhausted (both: true) or after `budget` dead ends
+// (false); a run that finds a new solution gets its budget once more, to
+// finish the proof it is in rather than start over. Solutions found by
+// earlier runs are recognised and not counted again.
 bool Search::Run(int limit, Grid* solutions, int& found, const Setting* set, int setCount, long long budget,
                  bool plain)
 {
     const int rootMark = trailSize_;
+    const long long budget0 = budget;
+    bool extended = false;
     int depth = 0;
     bool ok = true;
     for (int k = 0; k < setCount && ok; ++k)
@@ -364,10 +386,6 @@ bool Search::Run(int limit, Grid* solutions, int& found, const Setting* set, int
     bool complete = true;
     for (;;) {
         ++nodes_;
-        if (--budget < 0) {
-            complete = false;
-            break;
-        }
         if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
             cancelled_ = true;
             break;
@@ -384,7 +402,16 @@ bool Search::Run(int limit, Grid* solutions, int& found, const Setting* set, int
                 Store(solutions[found]);
                 if (++found >= limit)
                     break;
+                // Progress: let this run finish its proof rather than restart.
+                if (!extended) {
+                    budget += budget0;
+                    extended = true;
+                }
             }
+        }
+        if (--budget < 0) {
+            complete = false;
+            break;
         }
         // Back to the newest decision whose second colour is untried.
         while (depth > 0 && decisions_[depth - 1].second)
@@ -404,7 +431,7 @@ bool Search::Run(int limit, Grid* solutions, int& found, const Setting* set, int
 // settled: on open boards it finds solutions at once, where probing would
 // scatter its choices. When it finds one solution but not a second, a few
 // more plain runs each start with one cell of the first solution turned to
-// the other colour. Then runs that probe, with a node budget that grows
+// the other colour. Then runs that probe, with a budget that grows
 // after each unfinished run, each breaking ties and choosing colours
 // differently: a solution hidden behind an unlucky early choice is found by a
 // later, short run instead of after a long detour. The last run is always
@@ -413,7 +440,7 @@ int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
 {
     Setting set[2] = {{cell, colour}, {-1, kFree}};
     const int setCount = cell < 0 ? 0 : 1;
-    const long long plainBudget = 2LL * cells_ + 16;
+    const long long plainBudget = cells_ / 4 + 16;
     int found = 0;
     if (Run(limit, solutions, found, set, setCount, plainBudget, true) || cancelled_)
         return found;
@@ -424,7 +451,7 @@ int Search::Count(int limit, Grid* solutions, int cell, std::uint8_t colour)
         set[setCount] = {flip, solutions[0].cells[flip] == GivenWhite ? kBlack : kWhite};
         Run(limit, solutions, found, set, setCount + 1, plainBudget, true);
     }
-    long long budget = 64;
+    long long budget = 32;
     while (found < limit && !Run(limit, solutions, found, set, setCount, budget, false) && !cancelled_)
         budget += budget / 2;
     return found;

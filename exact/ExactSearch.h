@@ -83,6 +83,9 @@ private:
     std::vector<std::uint8_t> given_;
     std::vector<std::uint8_t> colour_;
     int count_[3] = {0, 0, 0};  // cells of each colour
+    // Whether a colour's connectivity must be looked at again: something it
+    // depends on changed since CheckConnected last passed for it.
+    bool stale_[3] = {false, true, true};
 
     std::vector<int> trail_;
     int trailSize_ = 0;
@@ -94,12 +97,17 @@ private:
     std::vector<int> blocks_;      // top-left cells of the 2 x 2 blocks of a cell, -1 for none
     std::vector<int> ring_;        // the border cells once round, when both sides are 2+
 
-    // Connectivity scratch.
-    std::vector<int> order_;     // discovery time, 0 unvisited
-    std::vector<int> low_;
-    std::vector<int> stones_;    // stones of the colour in the DFS subtree
-    std::vector<int> parent_;
-    std::vector<std::uint8_t> next_;  // next neighbour to look at
+    // Connectivity scratch: the depth-first search of one colour's cells.
+    struct Visit {
+        unsigned stamp = 0;  // == stamp_: visited in this search
+        int order = 0;       // discovery time
+        int low = 0;         // earliest discovery time reachable from the subtree
+        int stones = 0;      // stones of the colour in the subtree
+        int parent = -1;
+        std::uint8_t next = 0;  // next neighbour to look at
+    };
+    std::vector<Visit> visit_;
+    unsigned stamp_ = 0;
     std::vector<int> stack_;
     std::vector<int> forced_;
     std::vector<int> ringKnown_;
