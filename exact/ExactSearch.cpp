@@ -4,6 +4,40 @@
 
 namespace exact {
 
+namespace {
+
+// The 8 cells around a cell, in order round it: each is a side neighbour of
+// the next. For every subset of them (bit k for the k-th), how many runs of
+// the subset round the ring hold a side neighbour of the cell (odd k).
+struct ArcTable {
+    std::uint8_t arcs[256];
+    ArcTable()
+    {
+        for (unsigned mask = 0; mask < 256; ++mask) {
+            int runs = 0;
+            for (int k = 0; k < 8; ++k) {
+                if (!(mask >> k & 1) || (mask >> ((k + 7) % 8) & 1))
+                    continue;  // not the start of a run
+                bool side = false;
+                for (int j = k; mask >> (j % 8) & 1; ++j) {
+                    side = side || j % 2 == 1;
+                    if (j - k >= 7)
+                        break;
+                }
+                runs += side;
+            }
+            if (mask == 255)
+                runs = 1;
+            arcs[mask] = static_cast<std::uint8_t>(runs);
+        }
+    }
+};
+const ArcTable kArcTable;
+
+}  // namespace
+
+const std::uint8_t* const Search::kArcs = kArcTable.arcs;
+
 Search::Search(const Grid& puzzle, const std::atomic<bool>* cancel)
     : width_(puzzle.width), height_(puzzle.height), cells_(puzzle.width * puzzle.height), cancel_(cancel)
 {
@@ -17,6 +51,7 @@ Search::Search(const Grid& puzzle, const std::atomic<bool>* cancel)
     queue_.assign(n, 0);
     neighbours_.assign(4 * n, -1);
     blocks_.assign(4 * n, -1);
+    around_.assign(8 * n, -1);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             const int i = y * width_ + x;
@@ -30,6 +65,11 @@ Search::Search(const Grid& puzzle, const std::atomic<bool>* cancel)
                 nb[k++] = i + 1;
             if (y + 1 < height_)
                 nb[k++] = i + width_;
+            static const int kRound[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}};
+            for (int k = 0; k < 8; ++k) {
+                const int ax = x + kRound[k][0], ay = y + kRound[k][1];
+                around_[8 * i + k] = ax >= 0 && ay >= 0 && ax < width_ && ay < height_ ? ay * width_ + ax : -1;
+            }
             int* bl = &blocks_[4 * i];
             k = 0;
             for (int by = y - 1; by <= y; ++by)
@@ -60,10 +100,24 @@ bool Search::Assign(int cell, std::uint8_t colour)
         return colour_[cell] == colour;
     colour_[cell] = colour;
     ++count_[colour];
-    // The other colour lost a cell it might have used. This colour gained a
-    // stone, which changes nothing for it when the stone joins one of its
-    // stones: no free cell can then cut it off from the rest.
-    stale_[Other(colour)] = true;
+    const std::uint8_t other = Other(colour);
+    if (!probing_) {
+        stale_[other] = true;  // it lost a cell it might have used
+    } else if (!stale_[other]) {
+        // A probe only asks whether its colour fails soon, so it looks again
+        // only where the other colour's stones might no longer meet: not when
+        // the cells around the lost cell that the other colour may use stay
+        // joined without it. (Cells it would then have to take are left for
+        // the full propagation after a real decision.)
+        const int* around = &around_[8 * cell];
+        unsigned mask = 0;
+        for (int k = 0; k < 8; ++k)
+            if (around[k] >= 0 && colour_[around[k]] != colour)
+                mask |= 1u << k;
+        stale_[other] = kArcs[mask] > 1;
+    }
+    // This colour gained a stone, which changes nothing for it when the stone
+    // joins one of its stones: no free cell can then cut it off from the rest.
     if (!stale_[colour]) {
         const int* nb = &neighbours_[4 * cell];
         stale_[colour] = !((nb[0] >= 0 && colour_[nb[0]] == colour) || (nb[1] >= 0 && colour_[nb[1]] == colour) ||
@@ -298,12 +352,14 @@ bool Search::Lookahead(int& pick)
               (nb[2] >= 0 && colour_[nb[2]] != kFree) || (nb[3] >= 0 && colour_[nb[3]] != kFree)))
             continue;
         const int mark = trailSize_;
+        probing_ = true;
         const bool white = Assign(i, kWhite) && Propagate();
         const long long settledWhite = trailSize_ - mark;
         Undo(mark);
         const bool black = Assign(i, kBlack) && Propagate();
         const long long settledBlack = trailSize_ - mark;
         Undo(mark);
+        probing_ = false;
         if (!white && !black)
             return false;
         if (!white || !black) {

@@ -86,6 +86,7 @@ private:
     // Whether a colour's connectivity must be looked at again: something it
     // depends on changed since CheckConnected last passed for it.
     bool stale_[3] = {false, true, true};
+    bool probing_ = false;  // inside a probe of Lookahead
 
     std::vector<int> trail_;
     int trailSize_ = 0;
@@ -94,6 +95,8 @@ private:
     int queueTail_ = 0;
 
     std::vector<int> neighbours_;  // 4 per cell, -1 where there is none
+    std::vector<int> around_;      // 8 per cell, round it, -1 where there is none
+    static const std::uint8_t* const kArcs;
     std::vector<int> blocks_;      // top-left cells of the 2 x 2 blocks of a cell, -1 for none
     std::vector<int> ring_;        // the border cells once round, when both sides are 2+
 
