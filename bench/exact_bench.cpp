@@ -1,6 +1,6 @@
 // Time per SolveExact on three groups of boards, with the median and the
 // slowest of each group as counters. Targets:
-// - the 170 published puzzles (janko.at Yin-Yang 001..170, 6 x 6 to 14 x 14):
+// - the 170 published puzzles of the shared corpus (6 x 6 to 14 x 14):
 //   each under 20 ms, median under 2 ms; each has one solution and it must be
 //   the published answer. Read at run time from $VANDOR_JANKO_DIR, or else
 //   from shared/corpus/janko beside the project (never copied into it);
