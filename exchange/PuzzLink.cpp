@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "io/Notation.h"
+
 namespace {
 
 const char kGenre[] = "yinyang";
@@ -19,15 +21,6 @@ int DigitValue(char c)
     if (c >= 'A' && c <= 'Q')
         return c - 'A' + 10;
     return -1;
-}
-
-std::string Describe(char c)
-{
-    if (c >= 0x21 && c <= 0x7e)
-        return std::string("'") + c + "'";
-    static const char* hex = "0123456789abcdef";
-    const auto u = static_cast<unsigned char>(c);
-    return std::string("byte 0x") + hex[u >> 4] + hex[u & 15];
 }
 
 // Hostile input can hold anything; a message quotes at most a few characters.
@@ -167,7 +160,7 @@ bool ParsePuzzLinkUrl(const std::string& text, Grid& out, std::string& error)
         const char c = text[body + i];
         const int value = DigitValue(c);
         if (value < 0) {
-            error = "position " + std::to_string(body + i + 1) + ": bad character " + Describe(c) +
+            error = "position " + std::to_string(body + i + 1) + ": bad character " + DescribeChar(c) +
                     " in the board (expected 0-9 or a-q)";
             return false;
         }

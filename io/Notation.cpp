@@ -2,6 +2,15 @@
 
 #include <vector>
 
+std::string DescribeChar(char c)
+{
+    if (c >= 0x21 && c <= 0x7e)
+        return std::string("'") + c + "'";
+    static const char* hex = "0123456789abcdef";
+    const auto u = static_cast<unsigned char>(c);
+    return std::string("byte 0x") + hex[u >> 4] + hex[u & 15];
+}
+
 namespace {
 
 int CodeFor(char c)
@@ -44,15 +53,6 @@ bool IsSpaced(const std::string& line)
     return true;
 }
 
-std::string Describe(char c)
-{
-    if (c >= 0x21 && c <= 0x7e)
-        return std::string("'") + c + "'";
-    static const char* hex = "0123456789abcdef";
-    const auto u = static_cast<unsigned char>(c);
-    return std::string("byte 0x") + hex[u >> 4] + hex[u & 15];
-}
-
 }  // namespace
 
 namespace {
@@ -84,7 +84,7 @@ bool ParseRows(const std::string& text, std::size_t minSize, std::size_t maxSize
             const int code = CodeFor(line[i]);
             if (code < 0) {
                 error = "line " + std::to_string(lineNo) + " column " + std::to_string(i + 1) +
-                        ": bad character " + Describe(line[i]) + " (expected W B w b or .)";
+                        ": bad character " + DescribeChar(line[i]) + " (expected W B w b or .)";
                 return false;
             }
             row.push_back(code);

@@ -15,6 +15,10 @@
 // ("line 3 column 5: bad character 'x'", ...).
 bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& error);
 
+// How an error message names a character of the input: 'x' when printable,
+// otherwise its byte ("byte 0x1b").
+std::string DescribeChar(char c);
+
 // The playable cells of a record, one line per row, cells separated by single
 // spaces; '#' stands for any code the notation has no letter for.
 std::string FormatNotation(const PuzzleRecord& record);
