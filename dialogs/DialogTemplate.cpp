@@ -71,6 +71,18 @@ QLabel* AddStaticText(QDialog& dlg, const DialogUnits&, QRect box, const QString
     return label;
 }
 
+QLabel* AddErrorText(QDialog& dlg, QRect box)
+{
+    auto* label = new QLabel(&dlg);
+    label->setObjectName(QStringLiteral("errorText"));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #c00000"));
+    label->setGeometry(box);
+    return label;
+}
+
 QPushButton* AddPushButton(QDialog& dlg, const DialogUnits&, QRect box, const QString& text,
                            bool isDefault)
 {

@@ -39,6 +39,10 @@ DialogUnits SetUpDialog(QDialog& dlg, const QString& title);
 // than its box in this font, the box grows so nothing is cut off.
 QLabel* AddStaticText(QDialog& dlg, const DialogUnits& du, QRect box, const QString& text);
 
+// An empty, word-wrapped red label (object name "errorText") where a dialog
+// says why the last input was refused.
+QLabel* AddErrorText(QDialog& dlg, QRect box);
+
 QPushButton* AddPushButton(QDialog& dlg, const DialogUnits& du, QRect box, const QString& text,
                            bool isDefault);
 

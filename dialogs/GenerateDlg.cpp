@@ -51,13 +51,7 @@ CGenerateDlg::CGenerateDlg(QWidget* parent) : QDialog(parent)
     m_seedEdit->setObjectName(QStringLiteral("seedEdit"));
     m_seedEdit->setGeometry(du.Rect(67, 46, 90, 12));
 
-    m_errorText = new QLabel(this);
-    m_errorText->setObjectName(QStringLiteral("errorText"));
-    m_errorText->setTextFormat(Qt::PlainText);
-    m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_errorText->setWordWrap(true);
-    m_errorText->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_errorText->setGeometry(du.Rect(7, 61, 150, 16));
+    m_errorText = AddErrorText(*this, du.Rect(7, 61, 150, 16));
 
     QPushButton* ok = AddPushButton(*this, du, du.Rect(53, 80, 50, 14), QStringLiteral("OK"), true);
     ok->setObjectName(QStringLiteral("okButton"));

@@ -31,13 +31,7 @@ CUrlDlg::CUrlDlg(QWidget* parent) : QDialog(parent)
     m_urlEdit->setGeometry(du.Rect(7, 18, 246, 12));
 
     // Up to three lines for why the last URL was refused; empty until then.
-    m_errorText = new QLabel(this);
-    m_errorText->setObjectName(QStringLiteral("errorText"));
-    m_errorText->setTextFormat(Qt::PlainText);
-    m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_errorText->setWordWrap(true);
-    m_errorText->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_errorText->setGeometry(du.Rect(7, 34, 246, 24));
+    m_errorText = AddErrorText(*this, du.Rect(7, 34, 246, 24));
 
     QPushButton* ok = AddPushButton(*this, du, du.Rect(149, 62, 50, 14), QStringLiteral("OK"), true);
     ok->setObjectName(QStringLiteral("okButton"));
