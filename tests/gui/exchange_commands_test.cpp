@@ -36,18 +36,6 @@ const char* const kSevenByFive =
     "B . . . . . W\n";
 const char* const kSevenByFiveUrl = "https://puzz.link/p?yinyang/7/5/90ii00900603";
 
-// Dark pixels inside cell (x, y), 1-based, as painted, its frame left out:
-// none for an empty cell, a ring's worth for a white stone, a disc's worth
-// for a black one.
-int DarkPixels(const QImage& shot, int x, int y)
-{
-    int dark = 0;
-    for (int py = geom::CellTop(y) + 2; py < geom::CellTop(y) + 23; ++py)
-        for (int px = geom::CellLeft(x) + 2; px < geom::CellLeft(x) + 23; ++px)
-            dark += qGray(shot.pixel(px, py)) < 128;
-    return dark;
-}
-
 class ExchangeCommandTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -18,15 +18,6 @@ namespace {
 const std::string kStart = Rows({"B . . . . . W", ". . . . . . .", ". . W . . . .", ". . . . . . .",
                                  ". . . . B . .", "W . . . . . B"});
 
-int DarkPixels(const QImage& shot, int x, int y)
-{
-    int dark = 0;
-    for (int py = geom::CellTop(y) + 2; py < geom::CellTop(y) + 23; ++py)
-        for (int px = geom::CellLeft(x) + 2; px < geom::CellLeft(x) + 23; ++px)
-            dark += qGray(shot.pixel(px, py)) < 128;
-    return dark;
-}
-
 template <typename T>
 T* Child(QWidget* dlg, const char* name)
 {
@@ -85,7 +76,7 @@ TEST_F(GenerateCommandTest, OkReplacesTheBoardWithANewPuzzleOfItsSizeAndNamesThe
         const QImage shot = view->grab().toImage();
         for (int r = 1; r <= 6; ++r) {
             for (int c = 1; c <= 7; ++c) {
-                const int dark = DarkPixels(shot, c, r);
+                const int dark = guitest::DarkPixels(shot, c, r);
                 switch (expected.puzzle.at(c - 1, r - 1)) {
                 case Empty: EXPECT_EQ(dark, 0) << "cell " << c << "," << r; break;
                 case GivenWhite: EXPECT_TRUE(dark > 0 && dark < 200) << "cell " << c << "," << r; break;

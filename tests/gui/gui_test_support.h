@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QImage>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
@@ -20,6 +21,7 @@
 
 #include "io/Notation.h"
 #include "io/PuzzleRecord.h"
+#include "view/Geometry.h"
 
 namespace guitest {
 
@@ -102,6 +104,18 @@ inline void Settle()
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
+}
+
+// Dark pixels inside cell (x, y), 1-based, as painted, its frame left out:
+// none for an empty cell, a ring's worth for a white stone, a disc's worth
+// for a black one.
+inline int DarkPixels(const QImage& shot, int x, int y)
+{
+    int dark = 0;
+    for (int py = geom::CellTop(y) + 2; py < geom::CellTop(y) + 23; ++py)
+        for (int px = geom::CellLeft(x) + 2; px < geom::CellLeft(x) + 23; ++px)
+            dark += qGray(shot.pixel(px, py)) < 128;
+    return dark;
 }
 
 // Mode, size, counters, every cell code and the whole undo history.
