@@ -38,7 +38,7 @@ bool RunInBackground(QWidget* parent, const QString& label,
 
     bool cancelled = false;
     if (!done) {
-        QProgressDialog dialog(label, QStringLiteral("キャンセル"), 0, 0, parent);
+        QProgressDialog dialog(label, QStringLiteral("ｷｬﾝｾﾙ"), 0, 0, parent);
         dialog.setWindowTitle(QStringLiteral("vandor"));
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.setMinimumDuration(0);
