@@ -37,6 +37,7 @@ const ViewRoute kViewRoutes[] = {
     {ID_TOOLS_URL_LOAD, &CVandorView::OnUrlLoad},
     {ID_TOOLS_URL_COPY, &CVandorView::OnUrlCopy},
     {ID_TOOLS_PZPRV3_LOAD, &CVandorView::OnPzprv3Load},
+    {ID_TOOLS_PZPRV3_SAVE, &CVandorView::OnPzprv3Save},
     {ID_TOOLS_GENERATE, &CVandorView::OnGeneratePuzzle},
 };
 
@@ -96,6 +97,7 @@ void CMainFrame::BuildMenus()
     tools->addAction(NewCommand(QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD));
     tools->addAction(NewCommand(QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY));
     tools->addAction(NewCommand(QStringLiteral("pzprv3ファイルを読み込む(&P)..."), ID_TOOLS_PZPRV3_LOAD));
+    tools->addAction(NewCommand(QStringLiteral("pzprv3ファイルに保存(&V)..."), ID_TOOLS_PZPRV3_SAVE));
     tools->addSeparator();
     tools->addAction(NewCommand(QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE));
 

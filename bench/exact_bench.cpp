@@ -73,8 +73,9 @@ bool ReadGrid(const fs::path& path, Grid& grid, std::string& error)
         error = "cannot read " + path.string();
         return false;
     }
-    if (!ParseGridNotation(text, grid, error)) {
-        error = path.string() + ": " + error;
+    ReadError why;
+    if (!ParseGridNotation(text, grid, why)) {
+        error = path.string() + ": " + ReadErrorText(why);
         return false;
     }
     return true;

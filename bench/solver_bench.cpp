@@ -219,10 +219,10 @@ int main(int argc, char** argv)
     static std::vector<PuzzleRecord> records;
     records.reserve(Puzzles().size());
     for (const BenchPuzzle& puzzle : Puzzles()) {
-        std::string error;
+        ReadError error;
         records.emplace_back();
         if (!ParseNotation(puzzle.rows, records.back(), error)) {
-            std::fprintf(stderr, "%s: %s\n", puzzle.name, error.c_str());
+            std::fprintf(stderr, "%s: %s\n", puzzle.name, ReadErrorText(error).c_str());
             return 1;
         }
     }

@@ -103,7 +103,7 @@ int RunGenerate(const std::vector<std::string>& args)
     if (vdr) {
         if (outFile.empty())
             return UsageError("generate: --format vdr needs -o FILE");
-        if (width < kMinSize || width > kMaxSize || height < kMinSize || height > kMaxSize)
+        if (!IsBoardSize(width, height))
             return UsageError("generate: a .vdr file holds 5..15 columns and rows");
     } else if (!outFile.empty()) {
         return UsageError("generate: -o FILE goes with --format vdr");
@@ -126,7 +126,10 @@ int RunGenerate(const std::vector<std::string>& args)
             const std::string name = count > 1 ? NumberedName(outFile, static_cast<int>(k + 1)) : outFile;
             PuzzleRecord record;
             std::string error;
-            if (!RecordFromGrid(r.puzzle, record, error) || !WritePuzzleFile(name, record, error))
+            ReadError why;
+            if (!RecordFromGrid(r.puzzle, record, why))
+                return Fail(ReadErrorText(why));
+            if (!WritePuzzleFile(name, record, error))
                 return Fail(error);
             std::fputs((name + ": " + info).c_str(), stdout);
         } else if (url) {

@@ -72,7 +72,7 @@ int RunPrint(const std::vector<std::string>& args)
 
     PuzzleRecord record;
     std::string error;
-    if (!ReadPuzzleInput(input, record, error))
+    if (!ReadPuzzleRecord(input, record, error, RecordUse::SolveOrPrint))
         return Fail(error);
 
     const std::unique_ptr<QGuiApplication> app = MakeApplication();

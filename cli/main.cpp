@@ -23,44 +23,56 @@ const CliCommand kCommands[] = {
     {"generate", "generate W H [OPTIONS]", "make new puzzles with exactly one solution", RunGenerate},
 };
 
+// What follows the list of commands in the usage text.
+const char kDetails[] =
+    "\n"
+    "PUZZLE is a .vdr file or a text file in the board notation: one line per\n"
+    "row from the top, one character per cell from the left, optionally\n"
+    "separated by single spaces: W given white, B given black, w placed white,\n"
+    "b placed black, . empty. '-' reads the notation from standard input.\n"
+    "PUZZLE may also be a puzzle URL (https://puzz.link/p?yinyang/W/H/...), a\n"
+    ".pzprv3 file (its answer as placed stones) or a text file holding either.\n"
+    "A URL whose data is shorter or longer than its board is read with a\n"
+    "warning on standard error. check, show, url and convert take boards of\n"
+    "1..64 columns and rows; solve, print and .vdr files need 5..15.\n"
+    "convert writes OUT by its extension: .vdr, .pzprv3, or the notation for\n"
+    ".txt, a name without an extension or '-' (standard output).\n"
+    "\n"
+    "solve prints the board and one line 'status: solved', 'status: contradiction',\n"
+    "'status: unsolvable' or 'status: multiple X Y'; show prints the board and\n"
+    "'mode: N'.\n"
+    "\n"
+    "check accepts the notation in any size from 1 x 1 to 64 x 64 and prints\n"
+    "'solutions: 0', 'solutions: 1' and the solution, or 'solutions: 2+', two\n"
+    "solutions, a line 'differ: X,Y ...' and, with --undecided, a line\n"
+    "'undecided: X,Y ...' naming every cell not the same in every solution.\n"
+    "\n"
+    "generate W H [--level program|any] [--seed N] [--count K]\n"
+    "[--format notation|url|vdr -o FILE] makes K puzzles (default 1) of W x H\n"
+    "(2..64 each) with exactly one solution, none of whose given stones can go.\n"
+    "Level program (the default for 5..15) means the automatic solver solves them\n"
+    "too; any asks only for one solution. Each puzzle is printed in the notation\n"
+    "and a line 'seed: N givens: G level: L', or as one URL per line, or written\n"
+    "to FILE (FILE-1, FILE-2 ... before the extension when K > 1). --seed N\n"
+    "makes the same puzzles again; puzzle k of a run uses seed N + k - 1.\n"
+    "\n"
+    "Exit status: 0 done, 1 the input cannot be read or the output not written,\n"
+    "2 wrong arguments (one line says what, and points here).\n";
+
 void PrintUsage(std::FILE* to)
 {
     std::fputs("usage: vandor-cli COMMAND ARGUMENTS\n\n", to);
     for (const CliCommand& c : kCommands)
         std::fprintf(to, "  vandor-cli %-26s %s\n", c.synopsis, c.summary);
     std::fprintf(to, "  vandor-cli %-26s %s\n", "--help", "print this text");
-    std::fputs("\n"
-               "PUZZLE is a .vdr file or a text file in the board notation: one line per\n"
-               "row from the top, one character per cell from the left, optionally\n"
-               "separated by single spaces: W given white, B given black, w placed white,\n"
-               "b placed black, . empty. '-' reads the notation from standard input.\n"
-               "PUZZLE may also be a puzzle URL (https://puzz.link/p?yinyang/W/H/...), a\n"
-               ".pzprv3 file (its answer as placed stones) or a text file holding either.\n"
-               "Boards of 1..64 columns and rows can be shown, checked, converted to the\n"
-               "notation or .pzprv3 and turned into a URL; solve, print and .vdr files\n"
-               "need 5..15.\n"
-               "\n"
-               "solve prints the board and one line 'status: solved', 'status: contradiction',\n"
-               "'status: unsolvable' or 'status: multiple X Y'; show prints the board and\n"
-               "'mode: N'.\n"
-               "\n"
-               "check accepts the notation in any size from 1 x 1 to 64 x 64 and prints\n"
-               "'solutions: 0', 'solutions: 1' and the solution, or 'solutions: 2+', two\n"
-               "solutions, a line 'differ: X,Y ...' and, with --undecided, a line\n"
-               "'undecided: X,Y ...' naming every cell not the same in every solution.\n"
-               "\n"
-               "generate W H [--level program|any] [--seed N] [--count K]\n"
-               "[--format notation|url|vdr -o FILE] makes K puzzles (default 1) of W x H\n"
-               "(2..64 each) with exactly one solution, none of whose given stones can go.\n"
-               "Level program (the default for 5..15) means the automatic solver solves them\n"
-               "too; any asks only for one solution. Each puzzle is printed in the notation\n"
-               "and a line 'seed: N givens: G level: L', or as one URL per line, or written\n"
-               "to FILE (FILE-1, FILE-2 ... before the extension when K > 1). --seed N\n"
-               "makes the same puzzles again; puzzle k of a run uses seed N + k - 1.\n"
-               "\n"
-               "Exit status: 0 done, 1 the input cannot be read or the output not written,\n"
-               "2 wrong arguments.\n",
-               to);
+    std::fputs(kDetails, to);
+}
+
+// An argument error has said what is wrong in one line; this points to the rest.
+int UsageHint()
+{
+    std::fputs("Try 'vandor-cli --help' for more information.\n", stderr);
+    return ExitUsage;
 }
 
 }  // namespace
@@ -69,9 +81,10 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        PrintUsage(stderr);
-        return ExitUsage;
+        UsageError("no command given");
+        return UsageHint();
     }
+    // Options of the program itself, before any command.
     if (args[0] == "--help" || args[0] == "-h") {
         PrintUsage(stdout);
         return ExitDone;
@@ -83,13 +96,12 @@ int main(int argc, char** argv)
             command = &c;
     if (!command) {
         UsageError("unknown command '" + args[0] + "'");
-        PrintUsage(stderr);
-        return ExitUsage;
+        return UsageHint();
     }
 
     int exitCode = command->run(std::vector<std::string>(args.begin() + 1, args.end()));
     if (exitCode == ExitUsage)
-        PrintUsage(stderr);
+        UsageHint();
     // Output that never arrived (a full disk, a closed pipe) is a failure.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         exitCode = Fail(std::string("standard output: cannot write: ") + std::strerror(errno));

@@ -9,17 +9,9 @@
 #include <string>
 
 #include "dialogs/DialogTemplate.h"
+#include "dialogs/ReasonTexts.h"
 #include "exchange/PuzzLink.h"
-#include "model/Grid.h"
-
-QString BoardSizeRefusal(int width, int height)
-{
-    return QStringLiteral("%1×%2 の盤面は開けません。横ｻｲｽﾞ・縦ｻｲｽﾞは %3～%4 です。")
-        .arg(width)
-        .arg(height)
-        .arg(kMinSize)
-        .arg(kMaxSize);
-}
+#include "exchange/PuzzleInput.h"
 
 CUrlDlg::CUrlDlg(QWidget* parent) : QDialog(parent)
 {
@@ -58,22 +50,15 @@ int CUrlDlg::DoModal()
 
 void CUrlDlg::accept()
 {
-    Grid grid;
-    std::string error;
-    QString why;
-    if (!ParsePuzzLinkUrl(m_urlEdit->text().toStdString(), grid, error)) {
-        why = QStringLiteral("このURLは読み込めません: %1").arg(QString::fromStdString(error));
-    } else if (grid.width < kMinSize || grid.width > kMaxSize || grid.height < kMinSize ||
-               grid.height > kMaxSize) {
-        why = BoardSizeRefusal(grid.width, grid.height);
-    } else if (!RecordFromGrid(grid, m_record, error)) {
-        why = QString::fromStdString(error);
-    }
-    if (!why.isEmpty()) {
-        m_errorText->setText(why);
+    PuzzleInput input;
+    ReadError error;
+    if (!ReadPuzzleInput(m_urlEdit->text().toStdString(), input, error, InputFormat::Url) ||
+        !RecordOfInput(input, m_record, error)) {
+        m_errorText->setText(ReadErrorMessage(error));
         m_urlEdit->setFocus(Qt::OtherFocusReason);
         m_urlEdit->selectAll();
         return;
     }
+    m_warning = input.warning;
     QDialog::accept();
 }

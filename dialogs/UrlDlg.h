@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "io/PuzzleRecord.h"
+#include "io/ReadError.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,8 +18,10 @@ public:
     explicit CUrlDlg(QWidget* parent = nullptr);
     int DoModal();
 
-    // After Accepted: the puzzle of the URL, its givens in create mode.
+    // After Accepted: the puzzle of the URL, its givens in create mode, and
+    // whether the URL held less or more than its board.
     PuzzleRecord m_record;
+    ReadWarning m_warning = ReadWarning::None;
 
     void accept() override;
 
@@ -26,6 +29,3 @@ private:
     QLineEdit* m_urlEdit = nullptr;
     QLabel* m_errorText = nullptr;
 };
-
-// Why the window cannot open a board of this size (5..15 columns and rows).
-QString BoardSizeRefusal(int width, int height);

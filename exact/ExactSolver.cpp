@@ -42,7 +42,7 @@ void FindUndecided(exact::Search& search, const Grid& first, const Grid& second,
 ExactResult SolveExact(const Grid& puzzle, const ExactOptions& options)
 {
     ExactResult result;
-    if (puzzle.width < 1 || puzzle.height < 1 || puzzle.width > kGridMaxSize || puzzle.height > kGridMaxSize ||
+    if (!IsGridSize(puzzle.width, puzzle.height) ||
         puzzle.cells.size() != static_cast<std::size_t>(puzzle.width) * puzzle.height)
         return result;
 

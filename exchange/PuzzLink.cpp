@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "io/Notation.h"
+#include "io/InputFile.h"
 
 namespace {
 
@@ -21,13 +21,6 @@ int DigitValue(char c)
     if (c >= 'A' && c <= 'Q')
         return c - 'A' + 10;
     return -1;
-}
-
-// Hostile input can hold anything; a message quotes at most a few characters.
-std::string Quote(const std::string& s)
-{
-    constexpr std::size_t kMax = 12;
-    return s.size() <= kMax ? s : s.substr(0, kMax) + "...";
 }
 
 bool StartsWithNoCase(const std::string& s, std::size_t from, const char* prefix)
@@ -53,58 +46,32 @@ bool StartsWithGenre(const std::string& text, std::size_t begin, std::size_t end
 
 bool IsNumber(const std::string& s)
 {
-    if (s.empty())
-        return false;
-    for (char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// A size of 1..kUrlMaxSize, or 0 for anything else (leading zeros allowed,
-// however many digits there are).
+// A size of 1..kGridMaxSize, or 0 for anything else.
 int SizeValue(const std::string& s)
 {
-    int value = 0;
-    for (char c : s) {
-        value = value * 10 + (c - '0');
-        if (value > kUrlMaxSize)
-            return 0;
-    }
-    return value;
+    unsigned long long value = 0;
+    return ParseDecimal(s, kGridMaxSize, value) ? static_cast<int>(value) : 0;
 }
 
-}  // namespace
+// The text of a URL between the blanks around it, taken apart segment by
+// segment between slashes; every offset is one into the whole text.
+struct UrlCursor {
+    const std::string& text;
+    std::size_t begin = 0, end = 0, pos = 0;
 
-bool ParsePuzzLinkUrl(const std::string& text, Grid& out, std::string& error)
-{
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    if (begin == end) {
-        error = "no URL: the text is empty";
-        return false;
+    explicit UrlCursor(const std::string& t) : text(t), end(t.size())
+    {
+        while (begin < end && IsBlank(text[begin]))
+            ++begin;
+        while (end > begin && IsBlank(text[end - 1]))
+            --end;
     }
 
-    // The puzzle is the query of a full URL, or the whole text when it is
-    // only the part after the '?'.
-    std::size_t query = begin;
-    if (!StartsWithGenre(text, begin, end)) {
-        const std::size_t question = text.find('?', begin);
-        if (question >= end) {
-            error = text.find("://", begin) < end
-                        ? "no puzzle: nothing follows a '?'"
-                        : "not a puzzle URL (expected https://puzz.link/p?" + std::string(kGenre) + "/...)";
-            return false;
-        }
-        query = question + 1;
-    }
-
-    // Segments of the query between slashes, with their offsets in text.
-    std::size_t pos = query;
-    auto nextSegment = [&](std::string& segment) {
+    bool Next(std::string& segment)
+    {
         if (pos > end)
             return false;
         std::size_t slash = text.find('/', pos);
@@ -113,64 +80,106 @@ bool ParsePuzzLinkUrl(const std::string& text, Grid& out, std::string& error)
         segment = text.substr(pos, slash - pos);
         pos = slash + 1;
         return true;
-    };
+    }
+};
 
-    std::string genre;
-    nextSegment(genre);
+// Moves the cursor to the query: that of a full URL, or the whole text when
+// it is only the part after the '?'.
+bool FindQuery(UrlCursor& u, ReadError& error)
+{
+    if (u.begin == u.end) {
+        error = ReadError(ReadProblem::NoUrl);
+        return false;
+    }
+    u.pos = u.begin;
+    if (StartsWithGenre(u.text, u.begin, u.end))
+        return true;
+    const std::size_t question = u.text.find('?', u.begin);
+    if (question >= u.end) {
+        error = ReadError(u.text.find("://", u.begin) < u.end ? ReadProblem::NoQuery : ReadProblem::NotAUrl);
+        return false;
+    }
+    u.pos = question + 1;
+    return true;
+}
+
+// The type and the size: "yinyang", any segments that are no numbers
+// ("v:"), the columns and the rows.
+bool ReadHead(UrlCursor& u, int& width, int& height, ReadError& error)
+{
+    std::string genre, columns, rows, segment;
+    u.Next(genre);
     if (genre != kGenre) {
-        if (genre.empty())
-            error = "no puzzle type after the '?'";
-        else
-            error = "a puzzle of type '" + Quote(genre) + "', not " + kGenre;
+        error = ReadError(genre.empty() ? ReadProblem::NoGenre : ReadProblem::WrongGenre);
+        error.text = Shortened(genre);
         return false;
     }
-
-    std::string columns, rows, segment;
-    while (nextSegment(segment)) {
-        if (IsNumber(segment)) {
+    while (columns.empty() && u.Next(segment))
+        if (IsNumber(segment))
             columns = segment;
-            break;
-        }
-    }
     if (columns.empty()) {
-        error = "no board size (expected " + std::string(kGenre) + "/COLUMNS/ROWS/...)";
+        error = ReadError(ReadProblem::NoSize);
         return false;
     }
-    if (!nextSegment(rows) || !IsNumber(rows)) {
-        error = "the number of columns (" + Quote(columns) + ") but no number of rows";
+    if (!u.Next(rows) || !IsNumber(rows)) {
+        error = ReadError(ReadProblem::NoRowCount);
+        error.text = Shortened(columns);
         return false;
     }
-    const int width = SizeValue(columns);
-    const int height = SizeValue(rows);
+    width = SizeValue(columns);
+    height = SizeValue(rows);
     if (width == 0 || height == 0) {
-        error = "bad size: " + Quote(columns) + " x " + Quote(rows) + " (columns and rows must be 1.." +
-                std::to_string(kUrlMaxSize) + ")";
+        error = ReadError(ReadProblem::UrlSize);
+        error.text = Shortened(columns);
+        error.text2 = Shortened(rows);
+        error.high = kGridMaxSize;
         return false;
     }
+    return true;
+}
 
-    // The body runs to the end of the text; what lies past the board's
-    // last character is not looked at.
-    const std::size_t body = pos <= end ? pos : end;
-    const std::size_t cellCount = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+// The cells of the body text[body..end): three to a digit, the last digit
+// padded with empty cells. A short body leaves the rest empty; what lies
+// past the board's last digit is not looked at, but noted.
+bool ReadBody(const std::string& text, std::size_t body, std::size_t end, Grid& grid, ReadWarning& warning,
+              ReadError& error)
+{
+    const std::size_t cellCount = grid.cells.size();
     const std::size_t needed = (cellCount + 2) / 3;
     const std::size_t available = end - body < needed ? end - body : needed;
-
-    Grid grid(width, height);
+    warning = end - body < needed ? ReadWarning::ShortBody : end - body > needed ? ReadWarning::ExtraData
+                                                                                 : ReadWarning::None;
     for (std::size_t i = 0; i < available; ++i) {
-        const char c = text[body + i];
-        const int value = DigitValue(c);
+        const int value = DigitValue(text[body + i]);
         if (value < 0) {
-            error = "position " + std::to_string(body + i + 1) + ": bad character " + DescribeChar(c) +
-                    " in the board (expected 0-9 or a-q)";
+            error = ReadError(ReadProblem::BadUrlCharacter);
+            error.column = static_cast<int>(body + i + 1);
+            error.value = static_cast<unsigned char>(text[body + i]);
             return false;
         }
         const int colours[3] = {value / 9, value / 3 % 3, value % 3};
-        for (std::size_t k = 0; k < 3; ++k) {
-            const std::size_t cell = 3 * i + k;
-            if (cell < cellCount)
-                grid.cells[cell] = static_cast<std::uint8_t>(colours[k]);
-        }
+        for (std::size_t k = 0; k < 3 && 3 * i + k < cellCount; ++k)
+            grid.cells[3 * i + k] = static_cast<std::uint8_t>(colours[k]);
     }
+    return true;
+}
+
+}  // namespace
+
+bool ParsePuzzLinkUrl(const std::string& text, Grid& out, ReadError& error, ReadWarning* warning)
+{
+    UrlCursor u(text);
+    int width = 0, height = 0;
+    if (!FindQuery(u, error) || !ReadHead(u, width, height, error))
+        return false;
+    // The body runs to the end of the text.
+    const std::size_t body = u.pos <= u.end ? u.pos : u.end;
+    Grid grid(width, height);
+    ReadWarning noted = ReadWarning::None;
+    if (!ReadBody(text, body, u.end, grid, noted, error))
+        return false;
+    if (warning)
+        *warning = noted;
     out = std::move(grid);
     return true;
 }
@@ -192,17 +201,13 @@ std::string FormatPuzzLinkUrl(const Grid& grid)
 
 bool LooksLikePuzzleUrl(const std::string& text)
 {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    for (std::size_t i = begin; i < end; ++i)
+    const UrlCursor u(text);
+    for (std::size_t i = u.begin; i < u.end; ++i)
         if (IsBlank(text[i]))
             return false;
-    if (StartsWithNoCase(text, begin, "http://") || StartsWithNoCase(text, begin, "https://")) {
-        const std::size_t question = text.find('?', begin);
-        return question < end;
+    if (StartsWithNoCase(text, u.begin, "http://") || StartsWithNoCase(text, u.begin, "https://")) {
+        const std::size_t question = text.find('?', u.begin);
+        return question < u.end;
     }
-    return end - begin > sizeof kGenre - 1 && StartsWithGenre(text, begin, end);
+    return u.end - u.begin > sizeof kGenre - 1 && StartsWithGenre(text, u.begin, u.end);
 }

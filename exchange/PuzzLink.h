@@ -12,16 +12,16 @@
 
 #include <string>
 
+#include "io/ReadError.h"
 #include "model/Grid.h"
 
-// The largest number of columns or rows read from a URL: the largest Grid.
-constexpr int kUrlMaxSize = kGridMaxSize;
-
-// Reads a URL (blanks around it are allowed) into a grid of given stones.
-// A body shorter than the board leaves the rest empty; characters past the
-// board are ignored. On failure out is unchanged and error says what is
+// Reads a URL (blanks around it are allowed) into a grid of given stones of
+// 1..kGridMaxSize columns and rows. A body shorter than the board leaves the
+// rest empty (warning ShortBody); characters past the board, a further
+// "/..." included, are ignored (ExtraData); a URL that holds exactly the
+// board gives None. On failure out is unchanged and error says what is
 // wrong, for a bad character with its position in text (1-based).
-bool ParsePuzzLinkUrl(const std::string& text, Grid& out, std::string& error);
+bool ParsePuzzLinkUrl(const std::string& text, Grid& out, ReadError& error, ReadWarning* warning = nullptr);
 
 // The URL of the grid's given stones; placed stones are left out.
 std::string FormatPuzzLinkUrl(const Grid& grid);

@@ -1,21 +1,13 @@
 #include "exchange/Pzprv3.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
-#include <unistd.h>
-
-#include "io/PuzzleFile.h"
+#include "io/InputFile.h"
 
 namespace {
 
 const char kMagic[] = "pzprv3";
 const char kGenre[] = "yinyang";
-
-// A 64 x 64 file is under 20 KiB; anything far larger is not a puzzle.
-constexpr std::size_t kMaxFileBytes = 1 << 20;
 
 std::string Trimmed(const std::string& s)
 {
@@ -23,12 +15,6 @@ std::string Trimmed(const std::string& s)
     if (first == std::string::npos)
         return std::string();
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Quote(const std::string& s)
-{
-    constexpr std::size_t kMax = 12;
-    return "'" + (s.size() <= kMax ? s : s.substr(0, kMax) + "...") + "'";
 }
 
 // The lines of text without their line ends (LF or CR LF) and without a
@@ -70,17 +56,8 @@ std::vector<std::string> Tokens(const std::string& line)
 // 1..kGridMaxSize, or 0 for anything else.
 int SizeValue(const std::string& s)
 {
-    if (s.empty())
-        return 0;
-    int value = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return 0;
-        value = value * 10 + (c - '0');
-        if (value > kGridMaxSize)
-            return 0;
-    }
-    return value;
+    unsigned long long value = 0;
+    return ParseDecimal(s, kGridMaxSize, value) ? static_cast<int>(value) : 0;
 }
 
 // 0 none, 1 white, 2 black, -1 no cell token.
@@ -95,74 +72,99 @@ int ColourOf(const std::string& token)
     return -1;
 }
 
-const char* ColourName(int colour) { return colour == 1 ? "white" : "black"; }
+ReadError Problem(ReadProblem problem, const std::string& text = std::string())
+{
+    ReadError e(problem);
+    e.text = Shortened(text);
+    e.high = kGridMaxSize;
+    return e;
+}
+
+// The four lines before the board: the magic word, the type, the rows and
+// the columns.
+bool ReadHead(const std::vector<std::string>& lines, int& width, int& height, ReadError& error)
+{
+    auto line = [&](std::size_t number) {
+        return number <= lines.size() ? Trimmed(lines[number - 1]) : std::string();
+    };
+    if (lines.empty())
+        error = Problem(ReadProblem::EmptyPzprv3);
+    else if (line(1) != kMagic)
+        error = Problem(ReadProblem::NoMagic, line(1));
+    else if (lines.size() < 2)
+        error = Problem(ReadProblem::NoGenreLine);
+    else if (line(2) != kGenre)
+        error = Problem(ReadProblem::WrongGenreLine, line(2));
+    else if ((height = SizeValue(line(3))) == 0)
+        error = Problem(ReadProblem::BadRowCount, line(3));
+    else if ((width = SizeValue(line(4))) == 0)
+        error = Problem(ReadProblem::BadColumnCount, line(4));
+    else
+        return true;
+    return false;
+}
+
+ReadError CellProblem(ReadProblem problem, std::size_t line, int cell)
+{
+    ReadError e(problem);
+    e.line = static_cast<int>(line);
+    e.column = cell;
+    return e;
+}
+
+// One line of givens (layer 0) or of the answer (layer 1) into row y.
+bool ReadRow(const std::string& text, std::size_t number, int layer, int y, Grid& grid, ReadError& error)
+{
+    const std::vector<std::string> tokens = Tokens(text);
+    if (tokens.size() != static_cast<std::size_t>(grid.width)) {
+        error = CellProblem(ReadProblem::CellCount, number, 0);
+        error.value = static_cast<long long>(tokens.size());
+        error.expected = grid.width;
+        return false;
+    }
+    for (int x = 0; x < grid.width; ++x) {
+        const int colour = ColourOf(tokens[x]);
+        std::uint8_t& code = grid.at(x, y);
+        if (colour < 0) {
+            error = CellProblem(ReadProblem::BadToken, number, x + 1);
+            error.text = Shortened(tokens[x]);
+            return false;
+        }
+        if (layer == 0) {
+            code = static_cast<std::uint8_t>(colour);
+        } else if (code == Empty) {
+            if (colour != 0)
+                code = colour == 1 ? PlacedWhite : PlacedBlack;
+        } else if (colour != 0 && colour != code) {
+            error = CellProblem(ReadProblem::AnswerOnGiven, number, x + 1);
+            error.value = colour;
+            error.expected = code;
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
-bool ParsePzprv3(const std::string& text, Grid& out, std::string& error)
+bool ParsePzprv3(const std::string& text, Grid& out, ReadError& error)
 {
     const std::vector<std::string> lines = SplitLines(text);
-    auto line = [&](std::size_t number) { return number <= lines.size() ? lines[number - 1] : std::string(); };
-
-    if (lines.empty() || Trimmed(line(1)) != kMagic) {
-        error = "line 1: expected '" + std::string(kMagic) + "'" +
-                (lines.empty() ? std::string(": the file is empty") : ", found " + Quote(Trimmed(line(1))));
+    int width = 0, height = 0;
+    if (!ReadHead(lines, width, height, error))
         return false;
-    }
-    if (lines.size() < 2 || Trimmed(line(2)) != kGenre) {
-        error = lines.size() < 2 ? "line 2: missing: the puzzle type"
-                                 : "line 2: the file is for " + Quote(Trimmed(line(2))) + " puzzles, not " + kGenre;
-        return false;
-    }
-    const int height = SizeValue(Trimmed(line(3)));
-    const int width = SizeValue(Trimmed(line(4)));
-    const std::string range = "1.." + std::to_string(kGridMaxSize);
-    if (lines.size() < 3 || height == 0) {
-        error = "line 3: expected the number of rows (" + range + "), found " + Quote(Trimmed(line(3)));
-        return false;
-    }
-    if (lines.size() < 4 || width == 0) {
-        error = "line 4: expected the number of columns (" + range + "), found " + Quote(Trimmed(line(4)));
-        return false;
-    }
-
     const std::size_t needed = 4 + 2 * static_cast<std::size_t>(height);
     if (lines.size() < needed) {
-        error = "line " + std::to_string(lines.size() + 1) + ": missing: the file ends before its " +
-                std::to_string(height) + " rows of givens and " + std::to_string(height) + " rows of the answer";
+        error = CellProblem(ReadProblem::EndsEarly, lines.size() + 1, 0);
+        error.value = height;
         return false;
     }
-
     Grid grid(width, height);
     for (int layer = 0; layer < 2; ++layer) {
         for (int y = 0; y < height; ++y) {
             const std::size_t number = 5 + static_cast<std::size_t>(layer) * height + y;
-            const std::vector<std::string> tokens = Tokens(line(number));
-            const std::string where = "line " + std::to_string(number);
-            if (tokens.size() != static_cast<std::size_t>(width)) {
-                error = where + ": " + std::to_string(tokens.size()) + " cells, but the board has " +
-                        std::to_string(width) + " columns";
+            if (!ReadRow(lines[number - 1], number, layer, y, grid, error))
                 return false;
-            }
-            for (int x = 0; x < width; ++x) {
-                const int colour = ColourOf(tokens[x]);
-                const std::string cell = where + " cell " + std::to_string(x + 1);
-                if (colour < 0) {
-                    error = cell + ": bad token " + Quote(tokens[x]) + " (expected 1, 2 or .)";
-                    return false;
-                }
-                std::uint8_t& code = grid.at(x, y);
-                if (layer == 0) {
-                    code = static_cast<std::uint8_t>(colour);
-                } else if (code == Empty) {
-                    if (colour != 0)
-                        code = colour == 1 ? PlacedWhite : PlacedBlack;
-                } else if (colour != 0 && colour != code) {
-                    error = cell + ": the answer puts " + ColourName(colour) + " on a given " + ColourName(code) +
-                            " stone";
-                    return false;
-                }
-            }
         }
     }
     out = std::move(grid);
@@ -186,50 +188,15 @@ std::string FormatPzprv3(const Grid& grid)
     return s;
 }
 
+bool WritePzprv3File(const std::string& path, const Grid& grid, std::string& error, WriteError* failure)
+{
+    const std::string text = FormatPzprv3(grid);
+    return WriteFileSafely(path, std::vector<std::uint8_t>(text.begin(), text.end()), error, failure);
+}
+
 bool LooksLikePzprv3(const std::string& text)
 {
     const std::vector<std::string> lines = SplitLines(text.substr(0, text.find('\n')));
     return !lines.empty() && Trimmed(lines[0]) == kMagic;
 }
 
-bool ReadPzprv3File(const std::string& path, Grid& out, std::string& error)
-{
-    // A FIFO without a writer would block here for good.
-    const int fd = OpenFileForReading(path, error);
-    if (fd < 0)
-        return false;
-    std::FILE* f = ::fdopen(fd, "rb");
-    if (!f) {
-        error = path + ": cannot open: " + std::strerror(errno);
-        ::close(fd);
-        return false;
-    }
-    std::string text;
-    char chunk[4096];
-    bool failed = false;
-    for (;;) {
-        const std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
-        text.append(chunk, n);
-        if (text.size() > kMaxFileBytes) {
-            error = path + ": too large for a puzzle (more than 1 MiB)";
-            failed = true;
-            break;
-        }
-        if (n < sizeof chunk) {
-            if (std::ferror(f)) {
-                error = path + ": cannot read: " + std::strerror(errno);
-                failed = true;
-            }
-            break;
-        }
-    }
-    std::fclose(f);
-    if (failed)
-        return false;
-    std::string why;
-    if (!ParsePzprv3(text, out, why)) {
-        error = path + ": " + why;
-        return false;
-    }
-    return true;
-}

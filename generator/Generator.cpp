@@ -57,8 +57,8 @@ bool ParseLevel(const std::string& word, GenerateLevel& level)
 bool LevelFitsSize(GenerateLevel level, int width, int height)
 {
     if (level == GenerateLevel::Program)
-        return width >= kMinSize && width <= kMaxSize && height >= kMinSize && height <= kMaxSize;
-    return width >= 1 && width <= kGridMaxSize && height >= 1 && height <= kGridMaxSize;
+        return IsBoardSize(width, height);
+    return IsGridSize(width, height);
 }
 
 GenerateResult GeneratePuzzle(const GenerateOptions& o)
@@ -155,7 +155,7 @@ std::uint64_t RandomSeed()
 bool SolvedByAutoSolve(const Grid& givens)
 {
     PuzzleRecord record;
-    std::string error;
+    ReadError error;
     if (!RecordFromGrid(GivensOf(givens), record, error))
         return false;
     const GameStateRecord saved = GameState;

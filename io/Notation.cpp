@@ -2,15 +2,6 @@
 
 #include <vector>
 
-std::string DescribeChar(char c)
-{
-    if (c >= 0x21 && c <= 0x7e)
-        return std::string("'") + c + "'";
-    static const char* hex = "0123456789abcdef";
-    const auto u = static_cast<unsigned char>(c);
-    return std::string("byte 0x") + hex[u >> 4] + hex[u & 15];
-}
-
 namespace {
 
 int CodeFor(char c)
@@ -53,17 +44,52 @@ bool IsSpaced(const std::string& line)
     return true;
 }
 
-}  // namespace
-
-namespace {
-
-// Splits the notation into rows of cell codes, each between minSize and
-// maxSize cells, and between minSize and maxSize rows.
-bool ParseRows(const std::string& text, std::size_t minSize, std::size_t maxSize,
-               std::vector<std::vector<int>>& rows, std::string& error)
+// The cell codes of one line of the notation, or false with the reason.
+bool ParseRow(const std::string& line, int lineNo, std::vector<int>& row, ReadError& error)
 {
-    const std::string range = std::to_string(minSize) + ".." + std::to_string(maxSize);
-    std::size_t width = 0;
+    const bool spaced = IsSpaced(line);
+    for (std::size_t i = 0; i < line.size(); i += spaced ? 2 : 1) {
+        const int code = CodeFor(line[i]);
+        if (code < 0) {
+            error = ReadError(ReadProblem::BadCharacter);
+            error.line = lineNo;
+            error.column = static_cast<int>(i + 1);
+            error.value = static_cast<unsigned char>(line[i]);
+            return false;
+        }
+        row.push_back(code);
+    }
+    return true;
+}
+
+// Checks a new row against the rows before it: the first one's length in
+// low..high, every other as long, at most high rows.
+bool CheckRow(const std::vector<std::vector<int>>& rows, const std::vector<int>& row, int lineNo, int low,
+              int high, ReadError& error)
+{
+    const int cells = static_cast<int>(row.size());
+    if (rows.empty() && (cells < low || cells > high)) {
+        error = ReadError(ReadProblem::RowSize);
+        error.value = cells;
+    } else if (!rows.empty() && row.size() != rows[0].size()) {
+        error = ReadError(ReadProblem::RowsDiffer);
+        error.value = cells;
+        error.expected = static_cast<long long>(rows[0].size());
+    } else if (rows.size() == static_cast<std::size_t>(high)) {
+        error = ReadError(ReadProblem::TooManyRows);
+    } else {
+        return true;
+    }
+    error.line = lineNo;
+    error.low = low;
+    error.high = high;
+    return false;
+}
+
+// Splits the notation into rows of cell codes, each between low and high
+// cells, and between low and high rows.
+bool ParseRows(const std::string& text, int low, int high, std::vector<std::vector<int>>& rows, ReadError& error)
+{
     int lineNo = 0;
     std::size_t pos = 0;
     while (pos <= text.size()) {
@@ -77,68 +103,46 @@ bool ParseRows(const std::string& text, std::size_t minSize, std::size_t maxSize
             line.pop_back();
         if (IsBlank(line))
             continue;
-
-        const bool spaced = IsSpaced(line);
         std::vector<int> row;
-        for (std::size_t i = 0; i < line.size(); i += spaced ? 2 : 1) {
-            const int code = CodeFor(line[i]);
-            if (code < 0) {
-                error = "line " + std::to_string(lineNo) + " column " + std::to_string(i + 1) +
-                        ": bad character " + DescribeChar(line[i]) + " (expected W B w b or .)";
-                return false;
-            }
-            row.push_back(code);
-        }
-        if (rows.empty()) {
-            width = row.size();
-            if (width < minSize || width > maxSize) {
-                error = "line " + std::to_string(lineNo) + ": bad size: " + std::to_string(width) +
-                        " cells in a row (must be " + range + ")";
-                return false;
-            }
-        } else if (row.size() != width) {
-            error = "line " + std::to_string(lineNo) + ": " + std::to_string(row.size()) +
-                    " cells, but the first row has " + std::to_string(width);
+        if (!ParseRow(line, lineNo, row, error) || !CheckRow(rows, row, lineNo, low, high, error))
             return false;
-        }
-        if (rows.size() == maxSize) {
-            error = "line " + std::to_string(lineNo) + ": bad size: more than " + std::to_string(maxSize) + " rows";
-            return false;
-        }
         rows.push_back(std::move(row));
     }
-    if (rows.size() < minSize) {
-        error = rows.empty() ? "no board: the input holds no rows"
-                             : "bad size: " + std::to_string(rows.size()) + " rows (must be " + range + ")";
+    if (rows.size() < static_cast<std::size_t>(low)) {
+        error = ReadError(rows.empty() ? ReadProblem::NoRows : ReadProblem::TooFewRows);
+        error.value = static_cast<long long>(rows.size());
+        error.low = low;
+        error.high = high;
         return false;
     }
     return true;
 }
 
+Grid GridOfRows(const std::vector<std::vector<int>>& rows)
+{
+    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < grid.height; ++y)
+        for (int x = 0; x < grid.width; ++x)
+            grid.at(x, y) = static_cast<std::uint8_t>(rows[y][x]);
+    return grid;
+}
+
 }  // namespace
 
-bool ParseNotation(const std::string& text, PuzzleRecord& out, std::string& error)
+bool ParseNotation(const std::string& text, PuzzleRecord& out, ReadError& error)
 {
     std::vector<std::vector<int>> rows;
     if (!ParseRows(text, kMinSize, kMaxSize, rows, error))
         return false;
-    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int y = 0; y < grid.height; ++y)
-        for (int x = 0; x < grid.width; ++x)
-            grid.at(x, y) = static_cast<std::uint8_t>(rows[y][x]);
-    return RecordFromGrid(grid, out, error);
+    return RecordFromGrid(GridOfRows(rows), out, error);
 }
 
-bool ParseGridNotation(const std::string& text, Grid& out, std::string& error)
+bool ParseGridNotation(const std::string& text, Grid& out, ReadError& error)
 {
     std::vector<std::vector<int>> rows;
-    if (!ParseRows(text, 1, kGridMaxSize, rows, error))
+    if (!ParseRows(text, kGridMinSize, kGridMaxSize, rows, error))
         return false;
-    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int y = 0; y < grid.height; ++y)
-        for (int x = 0; x < grid.width; ++x)
-            grid.at(x, y) = static_cast<std::uint8_t>(rows[y][x]);
-    out = std::move(grid);
+    out = GridOfRows(rows);
     return true;
 }
 
@@ -173,10 +177,10 @@ std::string FormatNotation(const PuzzleRecord& r)
 bool LoadNotation(const std::string& text, std::string* error)
 {
     PuzzleRecord r;
-    std::string why;
+    ReadError why;
     if (!ParseNotation(text, r, why)) {
         if (error)
-            *error = why;
+            *error = ReadErrorText(why);
         return false;
     }
     ApplyPuzzle(r);

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "io/InputFile.h"
+
 namespace {
 
 constexpr int kHeaderBytes = 9;
@@ -22,8 +24,6 @@ constexpr std::uint8_t kEndOfFile = 26;
 // every byte were a folded 13, 10 pair this covers the largest board.
 constexpr std::size_t kMaxReadBytes = 4096;
 
-std::string Str(int n) { return std::to_string(n); }
-
 std::uint8_t Offset(int value) { return static_cast<std::uint8_t>(48 + value); }
 
 int FromOffset(std::uint8_t byte) { return static_cast<int>(byte) - 48; }
@@ -31,25 +31,37 @@ int FromOffset(std::uint8_t byte) { return static_cast<int>(byte) - 48; }
 // The logical length of a file up to its last undo entry.
 int BodyBytes(int width, int height) { return kHeaderBytes + (width + 2) * (height + 2) + kUndoBytes; }
 
-bool CheckHeader(const PuzzleRecord& r, std::string& error)
+ReadError Problem(ReadProblem problem, long long value, int high = 0)
+{
+    ReadError e(problem);
+    e.value = value;
+    e.high = high;
+    return e;
+}
+
+bool CheckHeader(const PuzzleRecord& r, ReadError& error)
 {
     if (r.mode < CreateMode || r.mode > SolveFinished) {
-        error = "bad mode " + Str(r.mode) + " (must be 0..3)";
+        error = Problem(ReadProblem::BadMode, r.mode);
         return false;
     }
-    if (r.width < kMinSize || r.width > kMaxSize || r.height < kMinSize || r.height > kMaxSize) {
-        error = "bad size " + Str(r.width) + " x " + Str(r.height) + " (width and height must be 5..15)";
+    if (!IsBoardSize(r.width, r.height)) {
+        error = ReadError(ReadProblem::BadFileSize);
+        error.width = r.width;
+        error.height = r.height;
+        error.low = kMinSize;
+        error.high = kMaxSize;
         return false;
     }
     // The count is the solver's, left from its latest run, which may have
     // been on a board of another size: any value 0..225 can be saved with
     // any board.
     if (r.emptyCount < 0 || r.emptyCount > kMaxSize * kMaxSize) {
-        error = "bad empty-cell count " + Str(r.emptyCount) + " (must be 0..225)";
+        error = Problem(ReadProblem::BadEmptyCount, r.emptyCount, kMaxSize * kMaxSize);
         return false;
     }
     if (r.undoCount < 0 || r.undoCount >= kUndoEntries) {
-        error = "bad undo count " + Str(r.undoCount) + " (must be 0..199)";
+        error = Problem(ReadProblem::BadUndoCount, r.undoCount, kUndoEntries - 1);
         return false;
     }
     return true;
@@ -57,20 +69,16 @@ bool CheckHeader(const PuzzleRecord& r, std::string& error)
 
 // The solver walks neighbours without bounds checks and relies on the ring,
 // so a board without it is refused rather than repaired.
-bool CheckCells(const PuzzleRecord& r, std::string& error)
+bool CheckCells(const PuzzleRecord& r, ReadError& error)
 {
     for (int x = 0; x <= r.width + 1; ++x) {
         for (int y = 0; y <= r.height + 1; ++y) {
             const int code = r.codes[x][y];
             const bool ring = x == 0 || y == 0 || x == r.width + 1 || y == r.height + 1;
-            if (code > PlacedBlack) {
-                error = "bad cell code " + Str(code) + " at column " + Str(x) + " row " + Str(y) +
-                        " (must be 0..5)";
-                return false;
-            }
-            if (ring && code != Wall) {
-                error = "border cell at column " + Str(x) + " row " + Str(y) + " holds " + Str(code) +
-                        ", not a wall (3)";
+            if (code > PlacedBlack || (ring && code != Wall)) {
+                error = Problem(code > PlacedBlack ? ReadProblem::BadCellCode : ReadProblem::BorderNotWall, code);
+                error.column = x;
+                error.line = y;
                 return false;
             }
         }
@@ -107,15 +115,18 @@ Unfolded Unfold(const std::vector<std::uint8_t>& disk)
     return u;
 }
 
-std::string TooShort(const Unfolded& u, const std::string& what, std::size_t neededDisk)
+// A file that ends before the header (width 0) or the board of width x
+// height is complete.
+ReadError TooShort(const Unfolded& u, int width, int height, std::size_t neededDisk)
 {
-    if (u.stoppedAt26)
-        return "too short: a byte 26 at offset " + std::to_string(u.diskBytes) + " ends the file; " + what +
-               " needs at least " + std::to_string(neededDisk) + " bytes";
-    if (u.diskBytes == 0)
-        return "too short: the file is empty";
-    return "too short: " + std::to_string(u.diskBytes) + " bytes; " + what + " needs at least " +
-           std::to_string(neededDisk);
+    ReadError e(u.stoppedAt26 ? ReadProblem::EndsAt26 : u.diskBytes == 0 ? ReadProblem::EmptyFile
+                                                                          : ReadProblem::TooShort);
+    e.column = static_cast<int>(u.diskBytes);
+    e.value = static_cast<long long>(u.diskBytes);
+    e.expected = static_cast<long long>(neededDisk);
+    e.width = width;
+    e.height = height;
+    return e;
 }
 
 std::string Errno() { return std::strerror(errno); }
@@ -146,18 +157,6 @@ void SplitPath(const std::string& path, std::string& dir, std::string& base)
         dir = slash == 0 ? "/" : path.substr(0, slash);
         base = path.substr(slash + 1);
     }
-}
-
-// Why a file of this kind cannot be read as a puzzle, or "" for a regular
-// file. A FIFO without a writer would block the program for good, a device
-// may never end.
-std::string NotReadable(const struct stat& st)
-{
-    if (S_ISDIR(st.st_mode))
-        return "cannot read: " + std::string(std::strerror(EISDIR));
-    if (!S_ISREG(st.st_mode))
-        return "cannot read: not a regular file";
-    return "";
 }
 
 // Follows symbolic links from path to the name that a write must replace or
@@ -211,37 +210,7 @@ bool FollowLinks(const std::string& path, std::string& target, bool& found, stru
 
 }  // namespace
 
-int OpenFileForReading(const std::string& path, std::string& error)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        error = path + ": cannot open: " + Errno();
-        return -1;
-    }
-    std::string why = NotReadable(st);
-    if (!why.empty()) {
-        error = path + ": " + why;
-        return -1;
-    }
-    // O_NONBLOCK keeps the open itself from waiting should the name have
-    // been replaced by a FIFO meanwhile; what was opened is checked again.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = path + ": cannot open: " + Errno();
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0 || !(why = NotReadable(st)).empty()) {
-        error = path + ": " + (why.empty() ? "cannot read: " + Errno() : why);
-        ::close(fd);
-        return -1;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return fd;
-}
-
-bool EncodePuzzle(const PuzzleRecord& r, std::vector<std::uint8_t>& disk, std::string& error)
+bool EncodePuzzle(const PuzzleRecord& r, std::vector<std::uint8_t>& disk, ReadError& error)
 {
     if (!CheckHeader(r, error) || !CheckCells(r, error))
         return false;
@@ -272,8 +241,8 @@ bool EncodePuzzle(const PuzzleRecord& r, std::vector<std::uint8_t>& disk, std::s
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         // A 26 would end the file early on reading and the rest would be lost.
         if (bytes[i] == kEndOfFile) {
-            error = "the value at byte " + std::to_string(i) +
-                    " would be stored as 26, which marks the end of a file";
+            error = ReadError(ReadProblem::WouldStore26);
+            error.column = static_cast<int>(i);
             return false;
         }
         if (bytes[i] == kNewline)
@@ -284,12 +253,12 @@ bool EncodePuzzle(const PuzzleRecord& r, std::vector<std::uint8_t>& disk, std::s
     return true;
 }
 
-bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, std::string& error)
+bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, ReadError& error)
 {
     const Unfolded u = Unfold(disk);
     const std::vector<std::uint8_t>& b = u.bytes;
     if (b.size() < static_cast<std::size_t>(kHeaderBytes)) {
-        error = TooShort(u, "the header", kHeaderBytes);
+        error = TooShort(u, 0, 0, kHeaderBytes);
         return false;
     }
 
@@ -309,7 +278,7 @@ bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, std:
         int folded = 0;  // header bytes stored as 13, 10 on disk
         for (int i = 0; i < 4; ++i)
             folded += b[i] == kNewline;
-        error = TooShort(u, "a " + Str(r.width) + " x " + Str(r.height) + " puzzle", needed + folded);
+        error = TooShort(u, r.width, r.height, needed + folded);
         return false;
     }
 
@@ -334,52 +303,31 @@ bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, std:
     return true;
 }
 
-bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, std::string& error)
+bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, ReadError& error)
 {
     const int fd = OpenFileForReading(path, error);
     if (fd < 0)
         return false;
-    std::vector<std::uint8_t> disk(kMaxReadBytes);
-    std::size_t size = 0;
-    while (size < disk.size()) {
-        const ssize_t n = ::read(fd, disk.data() + size, disk.size() - size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = path + ": cannot read: " + Errno();
-            ::close(fd);
-            return false;
-        }
-        if (n == 0)
-            break;
-        size += static_cast<std::size_t>(n);
-    }
+    std::string data;
+    const bool read = ReadUpTo(fd, kMaxReadBytes, data, error);
     ::close(fd);
-    disk.resize(size);
-
-    std::string why;
-    if (!DecodePuzzle(disk, out, why)) {
-        error = path + ": " + why;
-        return false;
-    }
-    return true;
+    return read && DecodePuzzle(std::vector<std::uint8_t>(data.begin(), data.end()), out, error);
 }
 
-bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error,
-                     WriteFailure* failure)
+bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error, WriteError* failure)
 {
     std::vector<std::uint8_t> disk;
-    std::string why;
+    ReadError why;
     if (!EncodePuzzle(record, disk, why)) {
-        error = path + ": cannot save this puzzle: " + why;
+        error = path + ": cannot save this puzzle: " + ReadErrorText(why);
         if (failure)
-            *failure = WriteFailure::Other;
+            *failure = WriteError{WriteFailure::InvalidPuzzle, 0};
         return false;
     }
     return WriteFileSafely(path, disk, error, failure);
 }
 
-bool LoadPuzzleFile(const std::string& path, std::string& error)
+bool LoadPuzzleFile(const std::string& path, ReadError& error)
 {
     PuzzleRecord record;
     if (!ReadPuzzleFile(path, record, error)) {
@@ -390,7 +338,7 @@ bool LoadPuzzleFile(const std::string& path, std::string& error)
     return true;
 }
 
-bool SavePuzzleFile(const std::string& path, std::string& error, WriteFailure* failure)
+bool SavePuzzleFile(const std::string& path, std::string& error, WriteError* failure)
 {
     return WritePuzzleFile(path, CapturePuzzle(), error, failure);
 }
@@ -412,91 +360,125 @@ WriteFailure WriteFailureFromErrno(int errorNumber)
     }
 }
 
-bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
-                     WriteFailure* failure)
-{
-    WriteFailure unused;
-    WriteFailure& why = failure ? *failure : unused;
-    why = WriteFailure::None;
-    // Replace what a symbolic link points to, or create it, and keep the
-    // link itself.
-    std::string target;
-    bool exists = false;
-    struct stat st {};
-    if (!FollowLinks(path, target, exists, st, error)) {
-        why = WriteFailureFromErrno(errno);
-        return false;
-    }
-    mode_t keepMode = 0;
-    if (exists) {
-        // Renaming over a device such as /dev/null would replace the device.
-        if (S_ISDIR(st.st_mode)) {
-            error = path + ": cannot write: " + std::strerror(EISDIR);
-            why = WriteFailure::NotRegularFile;
-            return false;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            error = path + ": cannot write: not a regular file";
-            why = WriteFailure::NotRegularFile;
-            return false;
-        }
-        keepMode = st.st_mode & 07777;
-    }
+namespace {
 
+// Where a write goes: the folder and name that a symbolic link at path
+// leads to, and the permissions of the file found there.
+struct WriteTarget {
     std::string dir, base;
-    SplitPath(target, dir, base);
-    if (base.empty() || base == "." || base == "..") {
-        error = path + ": cannot write: not a file name";
-        why = WriteFailure::Other;
-        return false;
-    }
+    bool exists = false;
+    mode_t mode = 0;
+};
 
-    // The temporary file is made and renamed relative to the folder, under
-    // a short name, so that its full name is never longer than the target's:
-    // any path that can be written at all can be written this way.
-    const int dirFd = ::open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0) {
-        why = WriteFailureFromErrno(errno);
-        error = path + ": cannot create a temporary file in " + dir + ": " + Errno();
+WriteError ErrnoFailure()
+{
+    return WriteError{WriteFailureFromErrno(errno), errno};
+}
+
+// Replace what a symbolic link points to, or create it, and keep the link
+// itself; renaming over a device such as /dev/null would replace the device.
+bool FindTarget(const std::string& path, WriteTarget& t, std::string& error, WriteError& why)
+{
+    std::string target;
+    struct stat st {};
+    if (!FollowLinks(path, target, t.exists, st, error)) {
+        why = ErrnoFailure();
         return false;
     }
-    // A hidden name; O_EXCL never reuses someone's file.
-    std::string name;
-    int fd = -1;
-    for (int attempt = 0; fd < 0; ++attempt) {
+    if (t.exists && !S_ISREG(st.st_mode)) {
+        error = path + ": cannot write: " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+        why = WriteError{WriteFailure::NotRegularFile, S_ISDIR(st.st_mode) ? EISDIR : 0};
+        return false;
+    }
+    t.mode = t.exists ? st.st_mode & 07777 : 0;
+    SplitPath(target, t.dir, t.base);
+    if (t.base.empty() || t.base == "." || t.base == "..") {
+        error = path + ": cannot write: not a file name";
+        why = WriteError{WriteFailure::NotAFileName, 0};
+        return false;
+    }
+    return true;
+}
+
+// A new hidden file in the target's folder; O_EXCL never reuses someone's
+// file. The name is short, so that the temporary file's full name is never
+// longer than the target's: any path that can be written at all can be
+// written this way.
+int CreateTemporary(const std::string& path, const WriteTarget& t, int dirFd, std::string& name,
+                    std::string& error, WriteError& why)
+{
+    for (int attempt = 0;; ++attempt) {
         name = ".vdr" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno != EEXIST || attempt == 99)) {
-            error = path + ": cannot create a temporary file in " + dir + ": " + Errno();
-            why = WriteFailureFromErrno(errno);
-            ::close(dirFd);
-            return false;
+        const int fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST || attempt == 99) {
+            error = path + ": cannot create a temporary file in " + t.dir + ": " + Errno();
+            why = ErrnoFailure();
+            return -1;
         }
     }
-    const std::string temp = (dir == "/" ? "" : dir) + "/" + name;
+}
 
-    auto fail = [&](const std::string& what) {
-        why = WriteFailureFromErrno(errno);
-        error = path + ": " + what + ": " + Errno();
-        if (fd >= 0)
-            ::close(fd);
+// Fills the temporary file, makes it durable and renames it over the
+// target. Returns what failed, or "" when the target is replaced; fd is
+// closed either way.
+std::string FillAndRename(int dirFd, int fd, const std::string& name, const WriteTarget& t,
+                          const std::vector<std::uint8_t>& data)
+{
+    const std::string temp = (t.dir == "/" ? "" : t.dir) + "/" + name;
+    std::string failed;
+    if (t.exists && ::fchmod(fd, t.mode) != 0)
+        failed = "cannot set the permissions of " + temp;
+    else if (!WriteAll(fd, data.data(), data.size()))
+        failed = "cannot write " + temp;
+    else if (::fsync(fd) != 0)
+        failed = "cannot flush " + temp + " to disk";
+    const int saved = errno;
+    const int closed = ::close(fd);
+    if (!failed.empty()) {
+        errno = saved;
+        return failed;
+    }
+    if (closed != 0)
+        return "cannot close " + temp;
+    if (::renameat(dirFd, name.c_str(), dirFd, t.base.c_str()) != 0)
+        return "cannot replace it with " + temp;
+    return "";
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
+                     WriteError* failure)
+{
+    WriteError unused;
+    WriteError& why = failure ? *failure : unused;
+    why = WriteError();
+    WriteTarget t;
+    if (!FindTarget(path, t, error, why))
+        return false;
+    // The temporary file is made and renamed relative to the folder.
+    const int dirFd = ::open(t.dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        why = ErrnoFailure();
+        error = path + ": cannot create a temporary file in " + t.dir + ": " + Errno();
+        return false;
+    }
+    std::string name;
+    const int fd = CreateTemporary(path, t, dirFd, name, error, why);
+    if (fd < 0) {
+        ::close(dirFd);
+        return false;
+    }
+    const std::string failed = FillAndRename(dirFd, fd, name, t, data);
+    if (!failed.empty()) {
+        why = ErrnoFailure();
+        error = path + ": " + failed + ": " + Errno();
         ::unlinkat(dirFd, name.c_str(), 0);
         ::close(dirFd);
         return false;
-    };
-    if (exists && ::fchmod(fd, keepMode) != 0)
-        return fail("cannot set the permissions of " + temp);
-    if (!WriteAll(fd, data.data(), data.size()))
-        return fail("cannot write " + temp);
-    if (::fsync(fd) != 0)
-        return fail("cannot flush " + temp + " to disk");
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail("cannot close " + temp);
-    if (::renameat(dirFd, name.c_str(), dirFd, base.c_str()) != 0)
-        return fail("cannot replace it with " + temp);
-
+    }
     // Make the new name itself durable. The file is complete and in place
     // already; if this fails a crash can at worst bring back the old file.
     const int syncFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "io/PuzzleRecord.h"
+#include "io/ReadError.h"
 
 // Why a write failed, for callers that put the reason in words of their own;
 // the error text says the same in English. Set by the writing functions
@@ -39,7 +40,14 @@ enum class WriteFailure {
     DiskFull,            // no space left, or the disk quota is used up
     NameTooLong,
     NotRegularFile,      // the path names a folder, device, pipe or socket
-    Other,               // only the error text says why
+    NotAFileName,        // the path ends in "/", "." or ".."
+    InvalidPuzzle,       // the record would not load back (EncodePuzzle refused it)
+    Other,               // errorNumber says why
+};
+
+struct WriteError {
+    WriteFailure failure = WriteFailure::None;
+    int errorNumber = 0;  // the system's errno, 0 when none
 };
 
 // The failure an errno value from opening, writing or renaming stands for.
@@ -48,34 +56,28 @@ WriteFailure WriteFailureFromErrno(int errorNumber);
 // The on-disk bytes of a record. False, with the reason, when the record
 // holds something that would not load back (a size outside 5..15, a bad mode,
 // cell code, Wall ring or undo count, or a value that encodes as byte 26).
-bool EncodePuzzle(const PuzzleRecord& record, std::vector<std::uint8_t>& disk, std::string& error);
+bool EncodePuzzle(const PuzzleRecord& record, std::vector<std::uint8_t>& disk, ReadError& error);
 
 // Decodes and checks on-disk bytes. out is written only on success; on
-// failure error says what is wrong ("too short: ...", "bad size 20 x 9 ...").
-bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, std::string& error);
+// failure error says what is wrong (TooShort, BadFileSize, ...).
+bool DecodePuzzle(const std::vector<std::uint8_t>& disk, PuzzleRecord& out, ReadError& error);
 
-// Reads and checks a whole file into a record; false with a message naming
-// the file and what is wrong when it cannot be read or is not a valid puzzle.
-bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, std::string& error);
+// Reads and checks a whole file into a record; false with the reason when it
+// cannot be read or is not a valid puzzle.
+bool ReadPuzzleFile(const std::string& path, PuzzleRecord& out, ReadError& error);
 
 // Writes the record to path through a temporary file beside it that replaces
 // the target only when every byte was written and closed; false with a
 // message naming the file and the reason, the target untouched.
 bool WritePuzzleFile(const std::string& path, const PuzzleRecord& record, std::string& error,
-                     WriteFailure* failure = nullptr);
+                     WriteError* failure = nullptr);
 
 // The program's load: on success GameState holds the file (ApplyPuzzle); on
 // failure only status changes, to StatusLoadFailed.
-bool LoadPuzzleFile(const std::string& path, std::string& error);
+bool LoadPuzzleFile(const std::string& path, ReadError& error);
 
 // The program's save of GameState; never changes GameState.
-bool SavePuzzleFile(const std::string& path, std::string& error, WriteFailure* failure = nullptr);
-
-// Opens a regular file for reading and returns its descriptor, or -1 with
-// "PATH: what is wrong" in error. Anything else (a directory, a FIFO, a
-// device) is refused before it is opened, so a pipe without a writer cannot
-// block the program.
-int OpenFileForReading(const std::string& path, std::string& error);
+bool SavePuzzleFile(const std::string& path, std::string& error, WriteError* failure = nullptr);
 
 // Replaces the file at path with data, all or nothing: the bytes go to a new
 // file in the same folder, which is flushed to disk, closed and then renamed
@@ -84,4 +86,4 @@ int OpenFileForReading(const std::string& path, std::string& error);
 // another non-regular file is refused; a symbolic link is followed and the
 // file it points to is replaced, or created if it does not exist yet.
 bool WriteFileSafely(const std::string& path, const std::vector<std::uint8_t>& data, std::string& error,
-                     WriteFailure* failure = nullptr);
+                     WriteError* failure = nullptr);

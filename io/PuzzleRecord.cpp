@@ -54,36 +54,53 @@ Grid GridFromRecord(const PuzzleRecord& r)
     return grid;
 }
 
-bool RecordFromGrid(const Grid& grid, PuzzleRecord& out, std::string& error)
+namespace {
+
+// The record's cells from the grid, or false when one holds no stone.
+bool CopyCells(const Grid& grid, PuzzleRecord& r, ReadError& error)
 {
-    if (grid.width < kMinSize || grid.width > kMaxSize || grid.height < kMinSize || grid.height > kMaxSize) {
-        error = "the board is " + std::to_string(grid.width) + " x " + std::to_string(grid.height) +
-                "; this needs 5..15 columns and rows";
-        return false;
-    }
-    PuzzleRecord r;
-    r.width = grid.width;
-    r.height = grid.height;
     for (int x = 0; x < kBoardCells; ++x)
         for (int y = 0; y < kBoardCells; ++y)
             r.codes[x][y] = Wall;
-    bool placed = false;
     r.emptyCount = 0;
     for (int y = 0; y < grid.height; ++y) {
         for (int x = 0; x < grid.width; ++x) {
             const int code = grid.at(x, y);
             if (code == Wall || code > PlacedBlack) {
-                error = "cell " + std::to_string(x + 1) + "," + std::to_string(y + 1) + " holds code " +
-                        std::to_string(code) + ", which is no stone";
+                error = ReadError(ReadProblem::NotAStone);
+                error.column = x + 1;
+                error.line = y + 1;
+                error.value = code;
                 return false;
             }
             r.codes[x + 1][y + 1] = static_cast<std::uint8_t>(code);
             if (code == Empty)
                 ++r.emptyCount;
-            if (IsPlacedStone(code))
-                placed = true;
         }
     }
+    return true;
+}
+
+}  // namespace
+
+bool RecordFromGrid(const Grid& grid, PuzzleRecord& out, ReadError& error)
+{
+    if (!IsBoardSize(grid.width, grid.height)) {
+        error = ReadError(ReadProblem::BoardSize);
+        error.width = grid.width;
+        error.height = grid.height;
+        error.low = kMinSize;
+        error.high = kMaxSize;
+        return false;
+    }
+    PuzzleRecord r;
+    r.width = grid.width;
+    r.height = grid.height;
+    if (!CopyCells(grid, r, error))
+        return false;
+    bool placed = false;
+    for (std::uint8_t code : grid.cells)
+        placed = placed || IsPlacedStone(code);
     r.mode = placed ? SolveInProgress : CreateMode;
     out = r;
     return true;

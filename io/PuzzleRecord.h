@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "io/ReadError.h"
 #include "model/GameState.h"
 #include "model/Grid.h"
 
@@ -40,6 +41,7 @@ Grid GridFromRecord(const PuzzleRecord& record);
 
 // A record of the grid with its Wall ring, emptyCount counted, boardFlag 1,
 // no undo history, mode CreateMode, or SolveInProgress when the grid holds
-// placed stones. False when the size is outside 5..15 or a cell holds a code
-// other than Empty, a given or a placed stone; out is then unchanged.
-bool RecordFromGrid(const Grid& grid, PuzzleRecord& out, std::string& error);
+// placed stones. False when the size is outside kMinSize..kMaxSize
+// (BoardSize) or a cell holds a code other than Empty, a given or a placed
+// stone (NotAStone); out is then unchanged.
+bool RecordFromGrid(const Grid& grid, PuzzleRecord& out, ReadError& error);

@@ -10,7 +10,21 @@
 
 #include "model/GameState.h"
 
+constexpr int kGridMinSize = 1;
 constexpr int kGridMaxSize = 64;
+
+// Boards of kMinSize..kMaxSize each way: the window, the automatic solver and
+// .vdr files take these.
+constexpr bool IsBoardSize(int width, int height)
+{
+    return width >= kMinSize && width <= kMaxSize && height >= kMinSize && height <= kMaxSize;
+}
+
+// Boards of kGridMinSize..kGridMaxSize each way: what a Grid can hold.
+constexpr bool IsGridSize(int width, int height)
+{
+    return width >= kGridMinSize && width <= kGridMaxSize && height >= kGridMinSize && height <= kGridMaxSize;
+}
 
 struct Grid {
     int width = 0;

@@ -50,6 +50,7 @@ public slots:
     void OnUrlLoad();           // ExchangeCommands.cpp
     void OnUrlCopy();           // ExchangeCommands.cpp
     void OnPzprv3Load();        // ExchangeCommands.cpp
+    void OnPzprv3Save();        // ExchangeCommands.cpp
     void OnGeneratePuzzle();    // GenerateCommand.cpp
 
 protected:
@@ -59,6 +60,7 @@ protected:
 
 private:
     void FitMainWindow();
+    bool SavePzprv3To(const QString& path);  // ExchangeCommands.cpp
 
     // The window manager's frame around the main window when it was last
     // fitted as a normal window; invalid until then.

@@ -6,8 +6,10 @@
 
 #include <string>
 
+#include "dialogs/ReasonTexts.h"
 #include "dialogs/UrlDlg.h"
 #include "exchange/PuzzLink.h"
+#include "exchange/PuzzleInput.h"
 #include "exchange/Pzprv3.h"
 #include "io/PuzzleRecord.h"
 #include "model/GameState.h"
@@ -28,10 +30,12 @@ void CVandorView::OnUrlLoad()
     if (dlg.DoModal() != QDialog::Accepted)
         return;
 
-    // The givens replace the whole puzzle in create mode; the next paint
-    // fits the window to the new size.
+    // The givens replace the whole puzzle in create mode; the paint fits
+    // the window to the new size before a note about the URL opens.
     ApplyPuzzle(dlg.m_record);
-    update();
+    repaint();
+    if (dlg.m_warning != ReadWarning::None)
+        QMessageBox::information(window(), kAppName, ReadWarningMessage(dlg.m_warning));
 }
 
 void CVandorView::OnUrlCopy()
@@ -50,20 +54,14 @@ void CVandorView::OnPzprv3Load()
 
     // Everything is checked before GameState is touched: a file that cannot
     // be opened here leaves the puzzle and the status line as they were.
-    Grid grid;
+    PuzzleInput input;
     PuzzleRecord record;
-    std::string error;
-    QString why;
-    if (!ReadPzprv3File(QFile::encodeName(path).toStdString(), grid, error))
-        why = QString::fromLocal8Bit(error.c_str());
-    else if (grid.width < kMinSize || grid.width > kMaxSize || grid.height < kMinSize || grid.height > kMaxSize)
-        why = BoardSizeRefusal(grid.width, grid.height);
-    else if (!RecordFromGrid(grid, record, error))
-        why = QString::fromStdString(error);
-    if (!why.isEmpty()) {
+    ReadError error;
+    if (!ReadPuzzleInput(QFile::encodeName(path).toStdString(), input, error, InputFormat::Pzprv3) ||
+        !RecordOfInput(input, record, error)) {
         QMessageBox::warning(window(), kAppName,
                              QStringLiteral("ファイル %1 を読み込めませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path), why));
+                                 .arg(QDir::toNativeSeparators(path), ReadErrorMessage(error)));
         return;
     }
 
@@ -71,4 +69,25 @@ void CVandorView::OnPzprv3Load()
     // take back; a file without them opens in create mode.
     ApplyPuzzle(record);
     update();
+}
+
+void CVandorView::OnPzprv3Save()
+{
+    const QString path = ChoosePzprv3ToSave(window());
+    if (!path.isEmpty())
+        SavePzprv3To(path);
+}
+
+bool CVandorView::SavePzprv3To(const QString& path)
+{
+    // The givens and the placed stones, as vandor-cli convert writes them;
+    // the board, the mode and the history stay as they are.
+    std::string error;
+    WriteError failure;
+    if (WritePzprv3File(QFile::encodeName(path).toStdString(), GridFromRecord(CapturePuzzle()), error, &failure))
+        return true;
+    QMessageBox::warning(window(), kAppName,
+                         QStringLiteral("ファイル %1 に保存できませんでした。\n%2")
+                             .arg(QDir::toNativeSeparators(path), WriteErrorMessage(failure)));
+    return false;
 }

@@ -71,6 +71,21 @@ QString ChoosePzprv3ToLoad(QWidget* owner)
     return files.isEmpty() ? QString() : files.first();
 }
 
+QString ChoosePzprv3ToSave(QWidget* owner)
+{
+    if (Pzprv3Chooser())
+        return Pzprv3Chooser()(owner);
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("pzprv3 (*.pzprv3)"));
+    dialog.setDefaultSuffix(QStringLiteral("pzprv3"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 void SetLoadPathChooser(PuzzlePathChooser chooser) { LoadChooser() = std::move(chooser); }
 void SetSavePathChooser(PuzzlePathChooser chooser) { SaveChooser() = std::move(chooser); }
 void SetPzprv3PathChooser(PuzzlePathChooser chooser) { Pzprv3Chooser() = std::move(chooser); }

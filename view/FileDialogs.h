@@ -13,6 +13,7 @@ class QWidget;
 QString ChoosePuzzleToLoad(QWidget* owner);
 QString ChoosePuzzleToSave(QWidget* owner);
 QString ChoosePzprv3ToLoad(QWidget* owner);
+QString ChoosePzprv3ToSave(QWidget* owner);  // tests replace it with SetPzprv3PathChooser too
 
 using PuzzlePathChooser = std::function<QString(QWidget* owner)>;
 

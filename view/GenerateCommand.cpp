@@ -55,7 +55,7 @@ void CVandorView::OnGeneratePuzzle()
         return;
 
     PuzzleRecord record;
-    std::string error;
+    ReadError error;
     if (!result.ok || !RecordFromGrid(result.puzzle, record, error)) {
         QMessageBox::warning(window(), kAppName, QStringLiteral("問題を作成できませんでした。"));
         return;

@@ -13,7 +13,7 @@ namespace {
 Grid Rows(const std::string& rows)
 {
     Grid g;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParseGridNotation(rows, g, error)) << error;
     return g;
 }

@@ -19,7 +19,7 @@ namespace {
 Grid FromNotation(const std::string& rows)
 {
     Grid g;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParseGridNotation(rows, g, error)) << error;
     return g;
 }

@@ -12,7 +12,7 @@
 inline Grid GridOf(const std::string& notation)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParseGridNotation(notation, grid, error)) << error;
     return grid;
 }

@@ -11,16 +11,13 @@
 
 namespace {
 
-void ExpectRefusedOrWellFormed(bool ok, const Grid& grid, const std::string& error, const std::string& input)
+void ExpectRefusedOrWellFormed(bool ok, const Grid& grid, const ReadError& error, const std::string& input)
 {
     if (!ok) {
-        EXPECT_FALSE(error.empty()) << input;
+        EXPECT_NE(error.problem, ReadProblem::None) << input;
         return;
     }
-    ASSERT_GE(grid.width, 1) << input;
-    ASSERT_LE(grid.width, kGridMaxSize) << input;
-    ASSERT_GE(grid.height, 1) << input;
-    ASSERT_LE(grid.height, kGridMaxSize) << input;
+    ASSERT_TRUE(IsGridSize(grid.width, grid.height)) << input;
     ASSERT_EQ(grid.cells.size(), static_cast<std::size_t>(grid.width) * grid.height) << input;
     for (std::uint8_t code : grid.cells)
         ASSERT_TRUE(code == Empty || code == GivenWhite || code == GivenBlack || code == PlacedWhite ||
@@ -62,13 +59,13 @@ TEST(HostileInput, DamagedUrlsAndFilesAreRefusedOrReadWhole)
     for (int round = 0; round < 3000; ++round) {
         const std::string badUrl = Damage(url, state);
         Grid grid;
-        std::string error;
+        ReadError error;
         bool ok = ParsePuzzLinkUrl(badUrl, grid, error);
         ExpectRefusedOrWellFormed(ok, grid, error, badUrl);
 
         const std::string badFile = Damage(file, state);
         grid = Grid();
-        error.clear();
+        error = ReadError();
         ok = ParsePzprv3(badFile, grid, error);
         ExpectRefusedOrWellFormed(ok, grid, error, badFile);
     }

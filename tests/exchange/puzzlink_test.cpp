@@ -12,7 +12,7 @@ namespace {
 Grid FromUrl(const std::string& url)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParsePuzzLinkUrl(url, grid, error)) << url << ": " << error;
     return grid;
 }
@@ -145,9 +145,9 @@ TEST(PuzzLinkUrl, BadUrlsSayWhatIsWrong)
     };
     for (const auto& c : cases) {
         Grid grid = GridOf("W");
-        std::string error;
+        ReadError error;
         EXPECT_FALSE(ParsePuzzLinkUrl(c.url, grid, error)) << c.url;
-        EXPECT_EQ(error, c.error) << c.url;
+        EXPECT_EQ(ReadErrorText(error), c.error) << c.url;
         EXPECT_EQ(grid, GridOf("W")) << "changed by " << c.url;
     }
     // Leading zeros are only digits.

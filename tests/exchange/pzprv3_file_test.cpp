@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "exchange/Pzprv3.h"
+#include "exchange/PuzzleInput.h"
 #include "io/io_test_support.h"
 
 namespace {
@@ -23,18 +23,18 @@ TEST(Pzprv3FileTest, FifoOrDirectoryIsRefusedWithoutWaiting)
     EXPECT_EXIT(
         {
             ::alarm(10);
-            Grid grid;
-            std::string error;
-            const bool read = ReadPzprv3File(fifo, grid, error);
-            std::fprintf(stderr, "%s\n", error.c_str());
+            PuzzleInput in;
+            ReadError error;
+            const bool read = ReadPuzzleInput(fifo, in, error, InputFormat::Pzprv3);
+            std::fprintf(stderr, "%s\n", ReadErrorText(error).c_str());
             std::exit(read ? 1 : 0);
         },
-        ::testing::ExitedWithCode(0), "^" + fifo + ": cannot read: not a regular file\n$");
+        ::testing::ExitedWithCode(0), "^cannot read: not a regular file\n$");
 
-    Grid grid;
-    std::string error;
-    EXPECT_FALSE(ReadPzprv3File(dir.Path(), grid, error));
-    EXPECT_EQ(error, dir.Path() + ": cannot read: Is a directory");
+    PuzzleInput in;
+    ReadError error;
+    EXPECT_FALSE(ReadPuzzleInput(dir.Path(), in, error, InputFormat::Pzprv3));
+    EXPECT_EQ(ReadErrorText(error), "cannot read: Is a directory");
 }
 
 }  // namespace

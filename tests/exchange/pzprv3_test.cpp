@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "exchange/PuzzleInput.h"
 #include "exchange/Pzprv3.h"
 #include "exchange_test_support.h"
 #include "io/io_test_support.h"
@@ -12,7 +13,7 @@ namespace {
 Grid FromFile(const std::string& text)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParsePzprv3(text, grid, error)) << error;
     return grid;
 }
@@ -117,14 +118,14 @@ TEST(Pzprv3File, BadFilesSayWhatIsWrongAndWhere)
     };
     for (const auto& c : cases) {
         Grid grid = GridOf("W");
-        std::string error;
+        ReadError error;
         EXPECT_FALSE(ParsePzprv3(c.text, grid, error)) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
+        EXPECT_EQ(ReadErrorText(error), c.error) << c.text;
         EXPECT_EQ(grid, GridOf("W")) << "changed by " << c.text;
     }
 }
 
-TEST(Pzprv3File, FilesAreReadWholeAndNamedInErrors)
+TEST(Pzprv3File, FilesAreReadWholeAndRefusedBeyondOneMebibyte)
 {
     TempDir dir;
     const std::string good = dir.File("a.txt"), bad = dir.File("bad.pzprv3"), big = dir.File("big.pzprv3");
@@ -132,14 +133,14 @@ TEST(Pzprv3File, FilesAreReadWholeAndNamedInErrors)
     std::ofstream(bad, std::ios::binary) << "pzprv3\nyinyang\n5\n";
     std::ofstream(big, std::ios::binary) << kExampleFile << std::string(2 << 20, ' ');
 
-    Grid grid;
-    std::string error;
-    EXPECT_TRUE(ReadPzprv3File(good, grid, error)) << error;
-    EXPECT_EQ(grid, FromFile(kExampleFile));
-    EXPECT_FALSE(ReadPzprv3File(bad, grid, error));
-    EXPECT_EQ(error, bad + ": line 4: expected the number of columns (1..64), found ''");
-    EXPECT_FALSE(ReadPzprv3File(big, grid, error));
-    EXPECT_EQ(error, big + ": too large for a puzzle (more than 1 MiB)");
+    PuzzleInput in;
+    ReadError error;
+    EXPECT_TRUE(ReadPuzzleInput(good, in, error, InputFormat::Pzprv3)) << error;
+    EXPECT_EQ(in.grid, FromFile(kExampleFile));
+    EXPECT_FALSE(ReadPuzzleInput(bad, in, error, InputFormat::Pzprv3));
+    EXPECT_EQ(ReadErrorText(error), "line 4: expected the number of columns (1..64), found ''");
+    EXPECT_FALSE(ReadPuzzleInput(big, in, error, InputFormat::Pzprv3));
+    EXPECT_EQ(error.problem, ReadProblem::TooLarge);
     EXPECT_TRUE(LooksLikePzprv3("pzprv3\r\nyinyang\n"));
     EXPECT_FALSE(LooksLikePzprv3("yinyang/5/5/0"));
 }

@@ -17,10 +17,10 @@ namespace {
 PuzzleRecord SavedAndLoaded(const PuzzleRecord& record, const char* what)
 {
     std::vector<std::uint8_t> disk;
-    std::string error;
-    Require(EncodePuzzle(record, disk, error), std::string(what) + " does not save: " + error);
+    ReadError error;
+    Require(EncodePuzzle(record, disk, error), std::string(what) + " does not save: " + ReadErrorText(error));
     PuzzleRecord back;
-    Require(DecodePuzzle(disk, back, error), std::string(what) + " saves, but does not load back: " + error);
+    Require(DecodePuzzle(disk, back, error), std::string(what) + " saves, but does not load back: " + ReadErrorText(error));
 
     // A second pass gives the very same bytes.
     std::vector<std::uint8_t> again;
@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<std::uint8_t> disk(data, data + size);
     PuzzleRecord record;
-    std::string error;
+    ReadError error;
     if (!DecodePuzzle(disk, record, error)) {
-        Require(!error.empty(), "a refused file without a reason");
+        Require(error.problem != ReadProblem::None, "a refused file without a reason");
         return 0;
     }
     RequireSameRecord(SavedAndLoaded(record, "the loaded file"), record, "the loaded file after a save");

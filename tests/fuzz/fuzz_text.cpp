@@ -18,7 +18,7 @@ namespace {
 
 bool SaneGrid(const Grid& grid)
 {
-    return grid.width >= 1 && grid.width <= kGridMaxSize && grid.height >= 1 && grid.height <= kGridMaxSize &&
+    return IsGridSize(grid.width, grid.height) &&
            grid.cells.size() == static_cast<std::size_t>(grid.width) * grid.height;
 }
 
@@ -27,26 +27,26 @@ bool SaneGrid(const Grid& grid)
 void BoardNotation(const std::string& text)
 {
     PuzzleRecord record;
-    std::string error;
+    ReadError error;
     if (!ParseNotation(text, record, error)) {
-        Require(!error.empty(), "notation refused without a reason");
+        Require(error.problem != ReadProblem::None, "notation refused without a reason");
         return;
     }
     const std::string formatted = FormatNotation(record);
     PuzzleRecord again;
-    Require(ParseNotation(formatted, again, error), "formatted notation does not parse: " + error);
+    Require(ParseNotation(formatted, again, error), "formatted notation does not parse: " + ReadErrorText(error));
     RequireSameRecord(again, record, "notation after formatting");
     Require(FormatNotation(again) == formatted, "notation formats differently twice");
 
     std::vector<std::uint8_t> disk;
-    Require(EncodePuzzle(record, disk, error), "a board from the notation does not save: " + error);
+    Require(EncodePuzzle(record, disk, error), "a board from the notation does not save: " + ReadErrorText(error));
     PuzzleRecord loaded;
-    Require(DecodePuzzle(disk, loaded, error), "a board from the notation does not load back: " + error);
+    Require(DecodePuzzle(disk, loaded, error), "a board from the notation does not load back: " + ReadErrorText(error));
     RequireSameRecord(loaded, record, "a board from the notation after a save");
 
     // The reader for any size must read the same board.
     Grid grid;
-    Require(ParseGridNotation(text, grid, error), "board notation refused for a grid: " + error);
+    Require(ParseGridNotation(text, grid, error), "board notation refused for a grid: " + ReadErrorText(error));
     Require(grid == GridFromRecord(record), "the grid reader reads another board");
 }
 
@@ -54,15 +54,15 @@ void BoardNotation(const std::string& text)
 void GridNotation(const std::string& text)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     if (!ParseGridNotation(text, grid, error)) {
-        Require(!error.empty(), "grid notation refused without a reason");
+        Require(error.problem != ReadProblem::None, "grid notation refused without a reason");
         return;
     }
     Require(SaneGrid(grid), "grid of a bad size from the notation");
     const std::string formatted = FormatGridNotation(grid);
     Grid again;
-    Require(ParseGridNotation(formatted, again, error), "formatted grid does not parse: " + error);
+    Require(ParseGridNotation(formatted, again, error), "formatted grid does not parse: " + ReadErrorText(error));
     Require(again == grid, "grid after formatting");
     Require(FormatGridNotation(again) == formatted, "grid formats differently twice");
 }
@@ -71,16 +71,18 @@ void GridNotation(const std::string& text)
 void PuzzleUrl(const std::string& text)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     if (!ParsePuzzLinkUrl(text, grid, error)) {
-        Require(!error.empty(), "URL refused without a reason");
+        Require(error.problem != ReadProblem::None, "URL refused without a reason");
         return;
     }
     Require(SaneGrid(grid), "grid of a bad size from a URL");
     Require(grid == GivensOf(grid), "a URL gave placed stones");
     const std::string url = FormatPuzzLinkUrl(grid);
     Grid again;
-    Require(ParsePuzzLinkUrl(url, again, error), "a formatted URL does not parse: " + error);
+    ReadWarning warning = ReadWarning::ShortBody;
+    Require(ParsePuzzLinkUrl(url, again, error, &warning), "a formatted URL does not parse: " + ReadErrorText(error));
+    Require(warning == ReadWarning::None, "a formatted URL is not read as exactly its board");
     Require(again == grid, "grid after a URL round trip");
     Require(FormatPuzzLinkUrl(again) == url, "URL formats differently twice");
 }
@@ -90,20 +92,20 @@ void PuzzleUrl(const std::string& text)
 void Pzprv3Text(const std::string& text)
 {
     Grid grid;
-    std::string error;
+    ReadError error;
     if (!ParsePzprv3(text, grid, error)) {
-        Require(!error.empty(), "pzprv3 refused without a reason");
+        Require(error.problem != ReadProblem::None, "pzprv3 refused without a reason");
         return;
     }
     Require(SaneGrid(grid), "grid of a bad size from a pzprv3 file");
     const std::string file = FormatPzprv3(grid);
     Grid again;
-    Require(ParsePzprv3(file, again, error), "a formatted pzprv3 file does not parse: " + error);
+    Require(ParsePzprv3(file, again, error), "a formatted pzprv3 file does not parse: " + ReadErrorText(error));
     Require(again == grid, "grid after a pzprv3 round trip");
     Require(FormatPzprv3(again) == file, "pzprv3 formats differently twice");
 
     Grid givens;
-    Require(ParsePuzzLinkUrl(FormatPuzzLinkUrl(grid), givens, error), "the URL of a pzprv3 board: " + error);
+    Require(ParsePuzzLinkUrl(FormatPuzzLinkUrl(grid), givens, error), "the URL of a pzprv3 board: " + ReadErrorText(error));
     Require(givens == GivensOf(grid), "the URL of a pzprv3 board holds other givens");
 }
 

@@ -174,16 +174,16 @@ int main(int argc, char** argv)
     // The same boards as puzzle URLs and pzprv3 files, the solved one with
     // its answer.
     Grid grid;
-    std::string error;
+    ReadError error;
     for (const char* rows : {k5x5, k10x13, k15x15}) {
         if (!ParseGridNotation(rows, grid, error))
-            Fail(error);
+            Fail(ReadErrorText(error));
         const std::string size = std::to_string(grid.width) + "x" + std::to_string(grid.height);
         WriteText(texts + "/" + size + ".url", FormatPuzzLinkUrl(grid) + "\n");
         WriteText(texts + "/" + size + ".pzprv3", FormatPzprv3(grid));
     }
     if (!ParseGridNotation(FormatBoard(), grid, error))
-        Fail(error);
+        Fail(ReadErrorText(error));
     WriteText(texts + "/5x5-solved.pzprv3", FormatPzprv3(grid));
     WriteText(texts + "/20x20.url", "https://puzz.link/p?yinyang/v:/20/20/" + std::string(134, '0') + "\n");
     return failed ? 1 : 0;

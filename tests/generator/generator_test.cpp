@@ -242,7 +242,7 @@ TEST(GeneratorTest, AutoSolveCheckLeavesGameStateAsItWas)
     const GameStateRecord before = GameState;
 
     Grid solvable;
-    std::string error;
+    ReadError error;
     ASSERT_TRUE(ParseGridNotation(". . . . . B\n. . . . B B\n. . . . . .\n. . B . . .\n. . . W . .\n. . . . . W\n",
                                   solvable, error));
     EXPECT_TRUE(SolvedByAutoSolve(solvable));

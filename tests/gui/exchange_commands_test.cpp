@@ -104,10 +104,11 @@ TEST_F(ExchangeCommandTest, UrlDialogTakesTheClipboardsUrlAndRefusesWhatItCannot
     view.OnUrlLoad();
     EXPECT_EQ(prefilled, QString::fromLatin1("https://puzz.link/p?yinyang/v:/7/5/90ii00900603"));
     ASSERT_EQ(seen.size(), 4);
-    EXPECT_TRUE(seen[0].contains(QStringLiteral("'nurikabe', not yinyang"))) << seen[0].toStdString();
+    // In the window's words only, with what the URL holds where it matters.
+    EXPECT_EQ(seen[0], QStringLiteral("「nurikabe」のURLです。しろまるくろまる（yinyang）のURLではありません。"));
     EXPECT_EQ(seen[1], QStringLiteral("20×5 の盤面は開けません。横ｻｲｽﾞ・縦ｻｲｽﾞは 5～15 です。"));
-    EXPECT_TRUE(seen[2].contains(QStringLiteral("position 35: bad character 'x'"))) << seen[2].toStdString();
-    EXPECT_TRUE(seen[3].contains(QStringLiteral("not a puzzle URL"))) << seen[3].toStdString();
+    EXPECT_EQ(seen[2], QStringLiteral("URLの 35 文字目に使えない文字 'x' があります。"));
+    EXPECT_EQ(seen[3], QStringLiteral("問題のURL（https://puzz.link/p?yinyang/...）ではありません。"));
     Settle();
     ExpectSamePuzzle(before, CapturePuzzle());
     EXPECT_EQ(GameState.status, StatusUnsolvable);
@@ -195,14 +196,81 @@ TEST_F(ExchangeCommandTest, UnreadablePzprv3FileIsExplainedAndChangesNothing)
 
     ASSERT_EQ(messages.texts.size(), 4);
     EXPECT_EQ(messages.captions, QStringList({"vandor", "vandor", "vandor", "vandor"}));
-    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("line 2: the file is for 'nurikabe' puzzles")));
+    EXPECT_TRUE(messages.texts[0].endsWith(
+        QStringLiteral("「nurikabe」のファイルです。しろまるくろまる（yinyang）のファイルではありません。")));
     EXPECT_TRUE(messages.texts[1].endsWith(QStringLiteral("20×1 の盤面は開けません。横ｻｲｽﾞ・縦ｻｲｽﾞは 5～15 です。")));
-    EXPECT_TRUE(messages.texts[2].contains(QStringLiteral("No such file or directory")));
-    EXPECT_TRUE(messages.texts[3].contains(QStringLiteral("Is a directory")));
+    EXPECT_TRUE(messages.texts[2].endsWith(QStringLiteral("ファイルが見つかりません。")));
+    EXPECT_TRUE(messages.texts[3].endsWith(QStringLiteral("フォルダーは読み込めません。")));
     for (const QString& text : messages.texts)
         EXPECT_TRUE(text.startsWith(QStringLiteral("ファイル "))) << text.toStdString();
     ExpectSamePuzzle(before, CapturePuzzle());
     EXPECT_EQ(GameState.status, StatusUnsolvable);
+}
+
+// A URL that holds less or more than its board loads as the online players
+// read it, and then a message box says so; the exact board says nothing.
+TEST_F(ExchangeCommandTest, UrlWithoutExactlyItsBoardLoadsAndThenSaysSo)
+{
+    const char* const shortBoard =
+        "W . . . . . B\n. . B . . . .\n. . . . . . .\n. . . . . . .\n. . . . . . .\n";
+    const struct {
+        const char* url;
+        QStringList said;
+        const char* board;
+    } cases[] = {
+        {kSevenByFiveUrl, {}, kSevenByFive},
+        {"https://puzz.link/p?yinyang/7/5/90ii", {QStringLiteral("URLのデータが盤面より短いため、残りのマスを空にしました")},
+         shortBoard},
+        {"https://puzz.link/p?yinyang/7/5/90ii00900603a", {QStringLiteral("URLの余分なデータを無視しました")},
+         kSevenByFive},
+        {"https://puzz.link/p?yinyang/7/5/90ii00900603/extra", {QStringLiteral("URLの余分なデータを無視しました")},
+         kSevenByFive},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.url);
+        ASSERT_TRUE(LoadNotation(". . . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . W\n"));
+        ModalWatchdog messages(true);
+        WhenModalOpens([&](QWidget* dlg) {
+            dlg->findChild<QLineEdit*>(QStringLiteral("urlEdit"))->setText(QString::fromLatin1(c.url));
+            QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        });
+        view.OnUrlLoad();
+        EXPECT_EQ(messages.texts, c.said);
+        EXPECT_EQ(FormatBoard(), c.board);
+        EXPECT_EQ(GameState.mode, CreateMode);
+    }
+}
+
+// The givens and the placed stones, as vandor-cli convert writes them; the
+// board itself stays as it was and the file loads back into it.
+TEST_F(ExchangeCommandTest, Pzprv3SaveWritesGivensAndPlacedStonesAndLoadsBack)
+{
+    const PuzzleRecord before = CapturePuzzle();
+    const QString path = dir.filePath("saved.pzprv3");
+    SetPzprv3PathChooser([path](QWidget*) { return path; });
+    view.OnPzprv3Save();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray dots = ". . . . . . . . . \n";
+    EXPECT_EQ(file.readAll(), "pzprv3\nyinyang\n9\n9\n" + dots + ". . . . 2 . . . . \n" + dots +
+                                  ". . 2 . . . . . . \n. . . . . . 1 . . \n" + dots + dots + dots +
+                                  ". . . . 1 . . . 2 \n" + dots + ". 1 . . . . . . . \n" + dots +
+                                  ". . . . 2 . . . . \n" + dots + dots + dots + dots + dots);
+    ExpectSamePuzzle(before, CapturePuzzle());
+    EXPECT_EQ(GameState.status, StatusUnsolvable);
+
+    const std::string board = FormatBoard();
+    ASSERT_TRUE(LoadNotation(kSevenByFive));
+    LoadPzprv3(QStringLiteral("saved.pzprv3"));
+    EXPECT_EQ(FormatBoard(), board);
+    EXPECT_EQ(GameState.mode, SolveInProgress);
+
+    // A folder that is not there: said in the window's words, nothing written.
+    ModalWatchdog messages(true);
+    SetPzprv3PathChooser([this](QWidget*) { return dir.filePath("missing/saved.pzprv3"); });
+    view.OnPzprv3Save();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("保存先のフォルダーが見つかりません。")));
 }
 
 }  // namespace

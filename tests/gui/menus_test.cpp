@@ -139,6 +139,7 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                     {QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD, QKeySequence()},
                     {QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY, QKeySequence()},
                     {QStringLiteral("pzprv3ファイルを読み込む(&P)..."), ID_TOOLS_PZPRV3_LOAD, QKeySequence()},
+                    {QStringLiteral("pzprv3ファイルに保存(&V)..."), ID_TOOLS_PZPRV3_SAVE, QKeySequence()},
                     kSeparator,
                     {QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE, QKeySequence()},
                 });

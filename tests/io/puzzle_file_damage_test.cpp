@@ -16,7 +16,7 @@ namespace {
 {
     if (r.mode < CreateMode || r.mode > SolveFinished)
         return ::testing::AssertionFailure() << "mode " << r.mode;
-    if (r.width < kMinSize || r.width > kMaxSize || r.height < kMinSize || r.height > kMaxSize)
+    if (!IsBoardSize(r.width, r.height))
         return ::testing::AssertionFailure() << "size " << r.width << " x " << r.height;
     if (r.undoCount < 0 || r.undoCount >= kUndoEntries)
         return ::testing::AssertionFailure() << "undoCount " << r.undoCount;
@@ -49,14 +49,14 @@ protected:
     Bytes ValidFile(const std::string& notation, int mode)
     {
         PuzzleRecord r;
-        std::string error;
-        EXPECT_TRUE(ParseNotation(notation, r, error)) << error;
+        ReadError why;
+        EXPECT_TRUE(ParseNotation(notation, r, why)) << why;
         r.mode = mode;
         r.undoCount = 3;
         for (int i = 0; i < 3; ++i)
             r.undoX[i] = static_cast<std::uint8_t>(i + 1), r.undoY[i] = 2, r.undoPrev[i] = PlacedWhite;
         Bytes disk;
-        EXPECT_TRUE(EncodePuzzle(r, disk, error)) << error;
+        EXPECT_TRUE(EncodePuzzle(r, disk, why)) << why;
         return disk;
     }
 
@@ -68,12 +68,13 @@ protected:
         const VisibleState before = VisibleState::Capture();
         WriteBytes(path_, bytes);
         std::string error;
-        if (LoadPuzzleFile(path_, error)) {
+        ReadError why;
+        if (LoadPuzzleFile(path_, why)) {
             EXPECT_TRUE(Sound(CapturePuzzle()));
             EXPECT_EQ(GameState.status, StatusNone);
             SetUp();
         } else {
-            EXPECT_FALSE(error.empty());
+            EXPECT_NE(why.problem, ReadProblem::None);
             VisibleState expected = before;
             expected.status = StatusLoadFailed;
             EXPECT_TRUE(SameState(VisibleState::Capture(), expected));
@@ -98,8 +99,8 @@ TEST_F(PuzzleFileDamageTest, FileCutAtEveryLengthFailsCleanlyUntilTheLastUndoEnt
         for (std::size_t length = 0; length < valid.size(); ++length) {
             const Bytes cut(valid.begin(), valid.begin() + static_cast<long>(length));
             PuzzleRecord r;
-            std::string error;
-            EXPECT_EQ(DecodePuzzle(cut, r, error), length >= valid.size() - trailer) << "length " << length;
+            ReadError why;
+            EXPECT_EQ(DecodePuzzle(cut, r, why), length >= valid.size() - trailer) << "length " << length;
             LoadAndCheck(cut, "cut to " + std::to_string(length));
         }
     }
@@ -111,6 +112,7 @@ TEST_F(PuzzleFileDamageTest, EverySingleByteValueAtEveryOffsetIsSafe)
     Bytes changed = valid;
     PuzzleRecord r;
     std::string error;
+    ReadError why;
     // Header and board bytes take every value; in the undo history, where
     // any byte but 26 is accepted, the values that fold or end the file.
     const std::size_t undoStart = 11 + 12 * 12;
@@ -121,11 +123,11 @@ TEST_F(PuzzleFileDamageTest, EverySingleByteValueAtEveryOffsetIsSafe)
     for (std::size_t offset = 0; offset < valid.size(); ++offset) {
         for (int value : offset < undoStart ? allValues : undoValues) {
             changed[offset] = static_cast<std::uint8_t>(value);
-            error.clear();
-            if (DecodePuzzle(changed, r, error))
+            why = ReadError();
+            if (DecodePuzzle(changed, r, why))
                 ASSERT_TRUE(Sound(r)) << "offset " << offset << " value " << value;
             else
-                ASSERT_FALSE(error.empty()) << "offset " << offset << " value " << value;
+                ASSERT_NE(why.problem, ReadProblem::None) << "offset " << offset << " value " << value;
         }
         changed[offset] = valid[offset];
     }

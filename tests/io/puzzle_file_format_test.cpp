@@ -42,8 +42,8 @@ std::string Raw(std::initializer_list<int> bytes)
 PuzzleRecord FromNotation(const std::string& text)
 {
     PuzzleRecord r;
-    std::string error;
-    EXPECT_TRUE(ParseNotation(text, r, error)) << error;
+    ReadError why;
+    EXPECT_TRUE(ParseNotation(text, r, why)) << why;
     return r;
 }
 
@@ -67,18 +67,19 @@ protected:
         ASSERT_EQ(golden.size(), diskSize);
         Bytes encoded;
         std::string error;
-        ASSERT_TRUE(EncodePuzzle(record, encoded, error)) << error;
+        ReadError why;
+        ASSERT_TRUE(EncodePuzzle(record, encoded, why)) << why;
         EXPECT_EQ(encoded, ToBytes(golden));
 
         PuzzleRecord decoded;
-        ASSERT_TRUE(DecodePuzzle(ToBytes(golden), decoded, error)) << error;
+        ASSERT_TRUE(DecodePuzzle(ToBytes(golden), decoded, why)) << why;
         EXPECT_TRUE(SameRecord(decoded, record));
 
         const std::string path = dir_.File("golden.vdr");
         ASSERT_TRUE(WritePuzzleFile(path, record, error)) << error;
         EXPECT_EQ(ReadBytes(path), ToBytes(golden));
 
-        ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+        ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
         EXPECT_TRUE(SameRecord(CapturePuzzle(), record, false));
         EXPECT_EQ(GameState.layoutState, 1);
     }
@@ -158,9 +159,9 @@ TEST_F(PuzzleFileFormatTest, ReadingKeepsLoneCarriageReturnsAndPlainNewlines)
     // layoutState 13, width 13, height 10 on disk as 13, 13, 13, 10.
     const std::string body = EmptyCells(13, 10) + std::string(600, '0');
     PuzzleRecord r;
-    std::string error;
-    ASSERT_TRUE(DecodePuzzle(ToBytes(Raw({0, 13, 13, 13, 10, '1', '1', 48 + 30, '0', '0'}) + body), r, error))
-        << error;
+    ReadError why;
+    ASSERT_TRUE(DecodePuzzle(ToBytes(Raw({0, 13, 13, 13, 10, '1', '1', 48 + 30, '0', '0'}) + body), r, why))
+        << why;
     EXPECT_EQ(r.layoutState, 13);
     EXPECT_EQ(r.width, 13);
     EXPECT_EQ(r.height, 10);
@@ -168,8 +169,8 @@ TEST_F(PuzzleFileFormatTest, ReadingKeepsLoneCarriageReturnsAndPlainNewlines)
     // A file whose newlines were stored as plain 10s still reads.
     ASSERT_TRUE(DecodePuzzle(ToBytes(Raw({0, 2, 10, 10, '1', '1', 48, '0', '0'}) + EmptyCells(10, 10) +
                                      std::string(600, '0') + "\n\n\n\n"),
-                             r, error))
-        << error;
+                             r, why))
+        << why;
     EXPECT_EQ(r.width, 10);
     EXPECT_EQ(r.height, 10);
     EXPECT_EQ(r.emptyCount, 100);
@@ -180,15 +181,16 @@ TEST_F(PuzzleFileFormatTest, FileEndsAtLastUndoEntryOrAtByte26AndIgnoresTheRest)
     const std::string body = Raw({1, 2, 9, 9, '1', '0', 129, '0', '0'}) + EmptyCells(9, 9) + std::string(600, '0');
     PuzzleRecord r;
     std::string error;
-    EXPECT_TRUE(DecodePuzzle(ToBytes(body), r, error)) << error;
-    EXPECT_TRUE(DecodePuzzle(ToBytes(body + "\r\n\x1a garbage \x01\x02"), r, error)) << error;
-    EXPECT_TRUE(DecodePuzzle(ToBytes(body + "anything at all"), r, error)) << error;
+    ReadError why;
+    EXPECT_TRUE(DecodePuzzle(ToBytes(body), r, why)) << why;
+    EXPECT_TRUE(DecodePuzzle(ToBytes(body + "\r\n\x1a garbage \x01\x02"), r, why)) << why;
+    EXPECT_TRUE(DecodePuzzle(ToBytes(body + "anything at all"), r, why)) << why;
     EXPECT_EQ(r.mode, SolveStart);
 
     std::string cut = body + kTrailerOnDisk;
     cut[100] = 26;
-    EXPECT_FALSE(DecodePuzzle(ToBytes(cut), r, error));
-    EXPECT_EQ(error, "too short: a byte 26 at offset 100 ends the file; a 9 x 9 puzzle needs at least 730 bytes");
+    EXPECT_FALSE(DecodePuzzle(ToBytes(cut), r, why));
+    EXPECT_EQ(ReadErrorText(why), "too short: a byte 26 at offset 100 ends the file; a 9 x 9 puzzle needs at least 730 bytes");
 }
 
 struct BadHeader {
@@ -236,28 +238,29 @@ TEST_F(PuzzleFileFormatTest, BadFilesAreRefusedWithAClearMessage)
             bytes.resize(bad.cutTo);
         PuzzleRecord r;
         r.width = 77;  // must stay untouched
-        std::string error;
-        EXPECT_FALSE(DecodePuzzle(bytes, r, error));
-        EXPECT_EQ(error, bad.message);
+        ReadError why;
+        EXPECT_FALSE(DecodePuzzle(bytes, r, why));
+        EXPECT_EQ(ReadErrorText(why), bad.message);
         EXPECT_EQ(r.width, 77);
     }
 }
 
-TEST_F(PuzzleFileFormatTest, ReadErrorsNameTheFile)
+TEST_F(PuzzleFileFormatTest, ReadErrorsSayWhyTheFileIsRefused)
 {
     PuzzleRecord r;
     std::string error;
+    ReadError why;
     const std::string missing = dir_.File("missing.vdr");
-    EXPECT_FALSE(ReadPuzzleFile(missing, r, error));
-    EXPECT_EQ(error, missing + ": cannot open: No such file or directory");
+    EXPECT_FALSE(ReadPuzzleFile(missing, r, why));
+    EXPECT_EQ(ReadErrorText(why), "cannot open: No such file or directory");
 
     const std::string shortFile = dir_.File("short.vdr");
     WriteBytes(shortFile, Bytes{0, 2, 9});
-    EXPECT_FALSE(ReadPuzzleFile(shortFile, r, error));
-    EXPECT_EQ(error, shortFile + ": too short: 3 bytes; the header needs at least 9");
+    EXPECT_FALSE(ReadPuzzleFile(shortFile, r, why));
+    EXPECT_EQ(ReadErrorText(why), "too short: 3 bytes; the header needs at least 9");
 
-    EXPECT_FALSE(ReadPuzzleFile(dir_.Path(), r, error));
-    EXPECT_EQ(error, dir_.Path() + ": cannot read: Is a directory");
+    EXPECT_FALSE(ReadPuzzleFile(dir_.Path(), r, why));
+    EXPECT_EQ(ReadErrorText(why), "cannot read: Is a directory");
 }
 
 // Opening a FIFO without a writer would wait for one for ever; the read runs
@@ -272,12 +275,12 @@ TEST_F(PuzzleFileFormatTest, FifoOrDeviceIsRefusedWithoutWaiting)
             {
                 ::alarm(10);
                 ResetGameState();
-                std::string error;
-                const bool loaded = LoadPuzzleFile(path, error);
-                std::fprintf(stderr, "%s\n", error.c_str());
+                ReadError why;
+                const bool loaded = LoadPuzzleFile(path, why);
+                std::fprintf(stderr, "%s\n", ReadErrorText(why).c_str());
                 std::exit(!loaded && GameState.status == StatusLoadFailed ? 0 : 1);
             },
-            ::testing::ExitedWithCode(0), "^" + path + ": cannot read: not a regular file\n$");
+            ::testing::ExitedWithCode(0), "^cannot read: not a regular file\n$");
     }
 }
 
@@ -336,13 +339,14 @@ TEST_F(PuzzleFileFormatTest, EveryModeAndSizeRoundTripsThroughAFile)
             }
             const std::string path = dir_.File("round.vdr");
             std::string error;
+            ReadError why;
             ASSERT_TRUE(WritePuzzleFile(path, r, error)) << error;
             ResetGameState();
-            ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+            ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
             EXPECT_TRUE(SameRecord(CapturePuzzle(), r, false));
 
             PuzzleRecord back;
-            ASSERT_TRUE(ReadPuzzleFile(path, back, error)) << error;
+            ASSERT_TRUE(ReadPuzzleFile(path, back, why)) << why;
             EXPECT_TRUE(SameRecord(back, r));
         }
     }
@@ -361,8 +365,9 @@ TEST_F(PuzzleFileFormatTest, EmptyCountTheWriterCannotStoreIsRefusedOnLoad)
         WriteBytes(path, ToBytes(Raw({0, 2, 5, 5, '1', c.b5, c.b6, '0', '0'}) + EmptyCells(5, 5) +
                                  std::string(600, '0') + kTrailerOnDisk));
         std::string error;
-        EXPECT_FALSE(LoadPuzzleFile(path, error));
-        EXPECT_EQ(error, path + ": bad empty-cell count " + std::to_string(c.count) + " (must be 0..225)");
+        ReadError why;
+        EXPECT_FALSE(LoadPuzzleFile(path, why));
+        EXPECT_EQ(ReadErrorText(why), "bad empty-cell count " + std::to_string(c.count) + " (must be 0..225)");
         EXPECT_EQ(GameState.status, StatusLoadFailed);
     }
 }
@@ -373,6 +378,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
 {
     const std::string path = dir_.File("count.vdr");
     std::string error;
+    ReadError why;
 
     LoadNotation(Rows(15, 15));
     AutoSolve();
@@ -381,7 +387,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
     ResetBoard();
     ASSERT_TRUE(SavePuzzleFile(path, error)) << error;
     ResetGameState();
-    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
     EXPECT_EQ(GameState.emptyCount, 225);
 
     ASSERT_TRUE(LoadNotation(".....\n....B\nB...B\n...BW\nWWW..\n"));
@@ -390,7 +396,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
     GameState.mode = SolveStart;
     GameState.board[2][2].code = Empty;  // a press erases a placed stone
     ASSERT_TRUE(SavePuzzleFile(path, error)) << error;
-    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
     EXPECT_EQ(GameState.emptyCount, 0);
 
     for (int count = 0; count <= 225; ++count) {
@@ -398,7 +404,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
         r.emptyCount = count;
         PuzzleRecord back;
         ASSERT_TRUE(WritePuzzleFile(path, r, error)) << error;
-        ASSERT_TRUE(ReadPuzzleFile(path, back, error)) << error;
+        ASSERT_TRUE(ReadPuzzleFile(path, back, why)) << why;
         EXPECT_EQ(back.emptyCount, count);
     }
 }
@@ -411,8 +417,9 @@ TEST_F(PuzzleFileFormatTest, ZeroUndoEntriesBelowUndoCountLoad)
     r.undoCount = 5;
     const std::string path = dir_.File("cleared.vdr");
     std::string error;
+    ReadError why;
     ASSERT_TRUE(WritePuzzleFile(path, r, error)) << error;
-    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
     EXPECT_EQ(GameState.undo.undoCount, 5);
     EXPECT_EQ(GameState.undo.undoX[4], 0);
 }
@@ -429,8 +436,9 @@ TEST_F(PuzzleFileFormatTest, FailedLoadChangesOnlyStatus)
     const std::string path = dir_.File("bad.vdr");
     WriteBytes(path, ToBytes(Raw({0, 2, 9, 9, '1', '0', 129, '0', '0'}) + EmptyCells(9, 9)));
     std::string error;
-    EXPECT_FALSE(LoadPuzzleFile(path, error));
-    EXPECT_EQ(error, path + ": too short: 130 bytes; a 9 x 9 puzzle needs at least 730");
+    ReadError why;
+    EXPECT_FALSE(LoadPuzzleFile(path, why));
+    EXPECT_EQ(ReadErrorText(why), "too short: 130 bytes; a 9 x 9 puzzle needs at least 730");
     EXPECT_TRUE(SameState(VisibleState::Capture(), expected));
 }
 
@@ -438,10 +446,11 @@ TEST_F(PuzzleFileFormatTest, LoadClearsLoadFailureAndAsksForARefit)
 {
     const std::string path = dir_.File("good.vdr");
     std::string error;
+    ReadError why;
     ASSERT_TRUE(WritePuzzleFile(path, FromNotation(Rows(7, 6)), error)) << error;
     GameState.status = StatusLoadFailed;
     GameState.layoutState = 2;
-    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
     EXPECT_EQ(GameState.status, StatusNone);
     EXPECT_EQ(GameState.layoutState, 1);
     EXPECT_EQ(GameState.refitPending, 1);
@@ -462,11 +471,12 @@ TEST_F(PuzzleFileFormatTest, SaveLeavesGameStateAloneAndLoadsBackTheSameHandSolv
 
     const std::string path = dir_.File("hand.vdr");
     std::string error;
+    ReadError why;
     ASSERT_TRUE(SavePuzzleFile(path, error)) << error;
     EXPECT_TRUE(SameState(VisibleState::Capture(), before));
 
     ResetGameState();
-    ASSERT_TRUE(LoadPuzzleFile(path, error)) << error;
+    ASSERT_TRUE(LoadPuzzleFile(path, why)) << why;
     EXPECT_EQ(GameState.mode, SolveInProgress);
     EXPECT_TRUE(SameRecord(CapturePuzzle(), before.record, false));
 }

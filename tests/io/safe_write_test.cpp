@@ -1,6 +1,8 @@
 // Writing replaces a file all at once or not at all.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <climits>
 #include <csignal>
 #include <string>
@@ -227,21 +229,22 @@ TEST_F(SafeWriteTest, FailureNamesItsReasonForTheCommonCauses)
     const struct {
         std::string path;
         WriteFailure expected;
+        int errorNumber;  // the system's reason handed on with it
         bool unprivileged;
     } cases[] = {
-        {dir_.File("missing/p.vdr"), WriteFailure::NoSuchFolder, false},
-        {dir_.File("plain/p.vdr"), WriteFailure::NoSuchFolder, false},
-        {dir_.File("folder.vdr"), WriteFailure::NotRegularFile, false},
-        {dir_.File("pipe.vdr"), WriteFailure::NotRegularFile, false},
-        {"/dev/null", WriteFailure::NotRegularFile, false},
-        {dir_.File(longName + ".vdr"), WriteFailure::NameTooLong, false},
-        {dir_.File("locked/p.vdr"), WriteFailure::PermissionDenied, true},
-        {dir_.File("ok.vdr"), WriteFailure::None, false},
+        {dir_.File("missing/p.vdr"), WriteFailure::NoSuchFolder, ENOENT, false},
+        {dir_.File("plain/p.vdr"), WriteFailure::NoSuchFolder, ENOTDIR, false},
+        {dir_.File("folder.vdr"), WriteFailure::NotRegularFile, EISDIR, false},
+        {dir_.File("pipe.vdr"), WriteFailure::NotRegularFile, 0, false},
+        {"/dev/null", WriteFailure::NotRegularFile, 0, false},
+        {dir_.File(longName + ".vdr"), WriteFailure::NameTooLong, ENAMETOOLONG, false},
+        {dir_.File("locked/p.vdr"), WriteFailure::PermissionDenied, EACCES, true},
+        {dir_.File("ok.vdr"), WriteFailure::None, 0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         std::string error;
-        WriteFailure failure = WriteFailure::Other;
+        WriteError failure{WriteFailure::Other, -1};
         bool ok;
         if (c.unprivileged) {
             AsUnprivilegedUser user;
@@ -250,7 +253,8 @@ TEST_F(SafeWriteTest, FailureNamesItsReasonForTheCommonCauses)
             ok = WriteFileSafely(c.path, kNew, error, &failure);
         }
         EXPECT_EQ(ok, c.expected == WriteFailure::None) << error;
-        EXPECT_EQ(failure, c.expected) << error;
+        EXPECT_EQ(failure.failure, c.expected) << error;
+        EXPECT_EQ(failure.errorNumber, c.errorNumber) << error;
     }
 }
 

@@ -134,7 +134,7 @@ TEST(StatusTextTest, LinesHoldTheExactCharactersAndPadding)
 TEST(NotationTest, ParsesSpacedAndUnspacedRowsIntoABoardWithRing)
 {
     PuzzleRecord r;
-    std::string error;
+    ReadError error;
     ASSERT_TRUE(ParseNotation("W . . . b\n\n.B...\n.....\n..w..\n.....\n", r, error)) << error;
     EXPECT_EQ(r.width, 5);
     EXPECT_EQ(r.height, 5);
@@ -153,16 +153,16 @@ TEST(NotationTest, ParsesSpacedAndUnspacedRowsIntoABoardWithRing)
 TEST(NotationTest, RejectsBadInputWithWhereAndWhat)
 {
     PuzzleRecord r;
-    std::string error;
+    ReadError error;
     EXPECT_FALSE(ParseNotation("", r, error));
     EXPECT_FALSE(ParseNotation(".....\n.....\n.....\n.....\n", r, error));
-    EXPECT_NE(error.find("4 rows"), std::string::npos) << error;
+    EXPECT_NE(ReadErrorText(error).find("4 rows"), std::string::npos) << error;
     EXPECT_FALSE(ParseNotation("....\n....\n....\n....\n....\n", r, error));
-    EXPECT_NE(error.find("bad size"), std::string::npos) << error;
+    EXPECT_NE(ReadErrorText(error).find("bad size"), std::string::npos) << error;
     EXPECT_FALSE(ParseNotation(".....\n.....\n..x..\n.....\n.....\n", r, error));
-    EXPECT_EQ(error, "line 3 column 3: bad character 'x' (expected W B w b or .)");
+    EXPECT_EQ(ReadErrorText(error), "line 3 column 3: bad character 'x' (expected W B w b or .)");
     EXPECT_FALSE(ParseNotation(".....\n......\n.....\n.....\n.....\n", r, error));
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    EXPECT_NE(ReadErrorText(error).find("line 2"), std::string::npos) << error;
     std::string sixteen;
     for (int i = 0; i < 16; ++i)
         sixteen += ".....\n";

@@ -66,8 +66,9 @@ TEST_F(PrintCommandTest, PrintsAPuzzleFileAsOneA4PageWithoutADisplay)
     if (!probe::HavePoppler())
         GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
     PuzzleRecord record;
+    ReadError why;
+    ASSERT_TRUE(ParseNotation(probe::kFifteenByFifteen, record, why)) << why;
     std::string error;
-    ASSERT_TRUE(ParseNotation(probe::kFifteenByFifteen, record, error)) << error;
     ASSERT_TRUE(WritePuzzleFile(Path("fifteen.vdr").toStdString(), record, error)) << error;
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
