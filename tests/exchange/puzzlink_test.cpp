@@ -71,6 +71,40 @@ TEST(PuzzLinkUrl, LastDigitIsPaddedAndBodiesMayBeShortOrLong)
     EXPECT_EQ(FromUrl("yinyang/2/1/f0z!/x"), GridOf("WB"));
 }
 
+// The readers tell a URL that holds its board exactly from one that holds
+// less or more; the online players read all of them.
+TEST(PuzzLinkUrl, WarnsWhenTheDataIsShorterOrLongerThanTheBoard)
+{
+    const struct {
+        const char* url;
+        ReadWarning warning;
+    } cases[] = {
+        {"yinyang/4/1/0i", ReadWarning::None},
+        {"yinyang/5/5/000o20mc0", ReadWarning::None},
+        {"yinyang/5/5/000o", ReadWarning::ShortBody},
+        {"yinyang/2/2/", ReadWarning::ShortBody},
+        {"yinyang/2/2", ReadWarning::ShortBody},
+        {"yinyang/2/1/f0z!", ReadWarning::ExtraData},
+        {"yinyang/2/1/f/", ReadWarning::ExtraData},
+        {"https://puzz.link/p?yinyang/5/5/000o20mc0/extra", ReadWarning::ExtraData},
+    };
+    for (const auto& c : cases) {
+        Grid grid;
+        ReadError error;
+        ReadWarning warning = ReadWarning::None;
+        EXPECT_TRUE(ParsePuzzLinkUrl(c.url, grid, error, &warning)) << c.url;
+        EXPECT_EQ(warning, c.warning) << c.url;
+    }
+    // Whatever the online tools and url write is exact.
+    for (const auto& [w, h] : {std::pair{1, 1}, {2, 1}, {3, 1}, {64, 64}, {7, 5}}) {
+        Grid grid;
+        ReadError error;
+        ReadWarning warning = ReadWarning::ShortBody;
+        ASSERT_TRUE(ParsePuzzLinkUrl(FormatPuzzLinkUrl(Scatter(w, h, false)), grid, error, &warning));
+        EXPECT_EQ(warning, ReadWarning::None) << w << " x " << h;
+    }
+}
+
 TEST(PuzzLinkUrl, PlacedStonesAreLeftOut)
 {
     EXPECT_EQ(FormatPuzzLinkUrl(GridOf("Ww.\nbB.\n")), "https://puzz.link/p?yinyang/3/2/96");
