@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "exchange/PuzzLink.h"
 #include "generator/Generator.h"
+#include "io/InputFile.h"
 #include "io/Notation.h"
 #include "io/PuzzleFile.h"
 
@@ -14,22 +15,10 @@ namespace {
 constexpr int kCliMinSize = 2;
 constexpr int kMaxCount = 10000;
 
-// A whole decimal number in lo..hi, nothing else.
+// A whole decimal number in 0..hi, nothing else.
 bool ParseNumber(const std::string& text, unsigned long long hi, unsigned long long& out)
 {
-    if (text.empty() || text.size() > 20)
-        return false;
-    unsigned long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        const unsigned digit = static_cast<unsigned>(c - '0');
-        if (value > (hi - digit) / 10)
-            return false;
-        value = value * 10 + digit;
-    }
-    out = value;
-    return true;
+    return ParseDecimal(text, hi, out);
 }
 
 // FILE with "-K" before its extension: puzzles.vdr -> puzzles-2.vdr.

@@ -7,24 +7,16 @@
 #include <QRadioButton>
 
 #include "dialogs/DialogTemplate.h"
+#include "io/InputFile.h"
 
 namespace {
 
 // A whole decimal number of 64 bits at most; blanks around it are allowed.
 bool ParseSeed(const QString& text, std::uint64_t& seed)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 20)
+    unsigned long long value = 0;
+    if (!ParseDecimal(text.trimmed().toStdString(), ~0ULL, value))
         return false;
-    std::uint64_t value = 0;
-    for (QChar ch : t) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            return false;
-        const unsigned digit = static_cast<unsigned>(ch.unicode() - '0');
-        if (value > (~std::uint64_t{0} - digit) / 10)
-            return false;
-        value = value * 10 + digit;
-    }
     seed = value;
     return true;
 }
