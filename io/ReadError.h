@@ -63,6 +63,9 @@ enum class ReadProblem {
     WouldStore26,        // column = offset of the logical byte
 };
 
+// The last problem above: every value from None to it has words in both tables.
+constexpr ReadProblem kLastReadProblem = ReadProblem::WouldStore26;
+
 struct ReadError {
     ReadProblem problem = ReadProblem::None;
     int line = 0;

@@ -239,8 +239,9 @@ TEST_F(VandorCliTest, UrlsAndPzprv3FilesGoInAndOutOfEveryCommand)
     EXPECT_EQ(r.err, "vandor-cli: " + dir_.File("wide.pzprv3") + ": " + needs);
     r = Run({"print", wide, "-o", dir_.File("wide.pdf")});
     EXPECT_EQ(r.exitCode, 1);
-    if (r.err.find("not available") == std::string::npos)
+    if (r.err.find("not available") == std::string::npos) {
         EXPECT_EQ(r.err, "vandor-cli: the URL: " + needs);
+    }
 
     r = Run({"url", "https://puzz.link/p?yinyang/5/5/000o2!mc0"});
     EXPECT_EQ(r.exitCode, 1);

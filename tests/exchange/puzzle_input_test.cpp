@@ -2,8 +2,10 @@
 // what the window's record of it is.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -124,6 +126,21 @@ TEST_F(PuzzleInputTest, RecordKeepsAVdrFileWholeAndTakesOtherBoardsOfTheWindowsS
     ASSERT_TRUE(RecordOfInput(in, out, error)) << error;
     EXPECT_EQ(out.mode, SolveInProgress);
     EXPECT_EQ(out.undoCount, 0);
+}
+
+// A problem added without words would reach the user as "unreadable input".
+TEST(ReadErrorText, EveryProblemHasItsOwnWords)
+{
+    std::vector<std::string> seen;
+    for (int p = 1; p <= static_cast<int>(kLastReadProblem); ++p) {
+        ReadError e(static_cast<ReadProblem>(p));
+        const std::string text = ReadErrorText(e);
+        EXPECT_NE(text, "unreadable input") << p;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), text), 0) << p << ": " << text;
+        seen.push_back(text);
+    }
+    EXPECT_EQ(ReadWarningText(ReadWarning::None), "");
+    EXPECT_NE(ReadWarningText(ReadWarning::ShortBody), ReadWarningText(ReadWarning::ExtraData));
 }
 
 }  // namespace

@@ -7,13 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 
+#include "dialogs/ReasonTexts.h"
 #include "io/Notation.h"
 #include "io/PuzzleRecord.h"
 #include "model/GameState.h"
@@ -271,6 +274,27 @@ TEST_F(ExchangeCommandTest, Pzprv3SaveWritesGivensAndPlacedStonesAndLoadsBack)
     view.OnPzprv3Save();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("保存先のフォルダーが見つかりません。")));
+}
+
+// Every reason and warning has Japanese words of its own: none falls back to
+// the catch-all, none shows English but the system's own reason for a rare
+// file error.
+TEST(ReasonTexts, EveryProblemAndWarningHasJapaneseWords)
+{
+    for (int p = 1; p <= static_cast<int>(kLastReadProblem); ++p) {
+        ReadError e(static_cast<ReadProblem>(p));
+        e.value = ENOENT;  // a cause with words of its own where the system's may show
+        const QString text = ReadErrorMessage(e);
+        EXPECT_NE(text, QStringLiteral("読み込めませんでした。")) << p;
+        const QRegularExpression english(QStringLiteral("\\b(the|bad|line|cannot|expected|must|not)\\b"));
+        EXPECT_FALSE(text.contains(english)) << p << ": " << text.toStdString();
+    }
+    for (ReadWarning w : {ReadWarning::ShortBody, ReadWarning::ExtraData})
+        EXPECT_FALSE(ReadWarningMessage(w).isEmpty());
+    for (WriteFailure f : {WriteFailure::NoSuchFolder, WriteFailure::PermissionDenied, WriteFailure::ReadOnlyFileSystem,
+                           WriteFailure::DiskFull, WriteFailure::NameTooLong, WriteFailure::NotRegularFile,
+                           WriteFailure::NotAFileName, WriteFailure::InvalidPuzzle})
+        EXPECT_FALSE(WriteErrorMessage(WriteError{f, 0}).contains(QStringLiteral("システム"))) << static_cast<int>(f);
 }
 
 }  // namespace
