@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "cli/CliCommands.h"
 
 // The print command draws the page with Qt; a build without Qt keeps the
@@ -74,6 +75,10 @@ int main(int argc, char** argv)
     }
     if (args[0] == "--help" || args[0] == "-h") {
         PrintUsage(stdout);
+        return ExitDone;
+    }
+    if (args[0] == "--version") {
+        std::printf("vandor-cli (%s) %s\n", version::kProgramName, version::kVersion);
         return ExitDone;
     }
 
