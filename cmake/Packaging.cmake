@@ -16,6 +16,10 @@ automatically, check that it has exactly one solution, generate new ones,
 save, load and print them. vandor-cli does the same without a window and
 reads and writes puzzle URLs and pzprv3 files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Every install rule is in the default component. Naming it keeps cpack from
+# overwriting the build's install_manifest.txt, which lists a real install
+# that someone may mean to remove, with the package's /usr paths.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VANDOR_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
 set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/DebianDocs.cmake")
