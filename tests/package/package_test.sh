@@ -3,9 +3,9 @@
 # is in it: every file a user needs and nothing else, the version the programs
 # report, dependencies found by dpkg-shlibdeps. Exit 77 (skipped) without the
 # Debian tools.
-#   package_test.sh BUILD_DIR OUT_DIR VERSION SOURCE_DIR
+#   package_test.sh CPACK BUILD_DIR OUT_DIR VERSION SOURCE_DIR
 set -euo pipefail
-build=$1 out=$2 version=$3 source=$4
+cpack=$1 build=$2 out=$3 version=$4 source=$5
 
 for tool in dpkg-deb dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed (dpkg-dev)"; exit 77; }
@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 status=0
 
 rm -rf "$out" && mkdir -p "$out"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
   { cat "$out/cpack.log" >&2; exit 1; }
 debs=("$out"/*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "FAIL: expected one package, got ${debs[*]}" >&2; exit 1; }
