@@ -20,7 +20,7 @@ bool CVandorApp::InitInstance(const QStringList&)
     QCoreApplication::setApplicationName(QStringLiteral("vandor"));
     QCoreApplication::setApplicationVersion(QLatin1String(version::kVersion));
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandor.Vandor"));
+    QGuiApplication::setDesktopFileName(QLatin1String(version::kDesktopId));
 
     if (!m_doc.OnNewDocument())
         return false;
