@@ -15,8 +15,13 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 status=0
 
 rm -rf "$out" && mkdir -p "$out"
+# The build's install_manifest.txt lists a real install for its uninstall;
+# packaging must leave it as it is.
+manifest_before=$(cat "$build/install_manifest.txt" 2>/dev/null || echo absent)
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
   { cat "$out/cpack.log" >&2; exit 1; }
+[ "$(cat "$build/install_manifest.txt" 2>/dev/null || echo absent)" = "$manifest_before" ] ||
+  fail "cpack rewrote $build/install_manifest.txt"
 debs=("$out"/*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "FAIL: expected one package, got ${debs[*]}" >&2; exit 1; }
 deb=${debs[0]}
