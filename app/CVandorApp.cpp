@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "Version.h"
 #include "app/CMainFrame.h"
 #include "dialogs/Dialogs.h"
 #include "view/CVandorView.h"
@@ -17,9 +18,9 @@ CVandorApp::~CVandorApp()
 bool CVandorApp::InitInstance(const QStringList&)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vandor"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QCoreApplication::setApplicationVersion(QLatin1String(version::kVersion));
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandor.Vandor"));
+    QGuiApplication::setDesktopFileName(QLatin1String(version::kDesktopId));
 
     if (!m_doc.OnNewDocument())
         return false;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "cli/CliCommands.h"
 
 // The print command draws the page with Qt; a build without Qt keeps the
@@ -87,6 +88,10 @@ int main(int argc, char** argv)
     // Options of the program itself, before any command.
     if (args[0] == "--help" || args[0] == "-h") {
         PrintUsage(stdout);
+        return ExitDone;
+    }
+    if (args[0] == "--version") {
+        std::printf("vandor-cli (%s) %s\n", version::kProgramName, version::kVersion);
         return ExitDone;
     }
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "Version.h"
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/Dialogs.h"
 #include "res/Resources.h"
@@ -106,7 +107,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     const QRect iconBox = du.Rect(7, 25, 18, 21);
     icon->setGeometry(QRect(iconBox.topLeft(), pixmap.isNull() ? iconBox.size() : pixmap.size()));
 
-    AddStaticText(*this, du, du.Rect(7, 7, 85, 8), QStringLiteral("Vandor　Ver1.0"));
+    const QString title = QStringLiteral("%1　Ver%2").arg(QLatin1String(version::kProgramName),
+                                                         QLatin1String(version::kShortVersion));
+    AddStaticText(*this, du, du.Rect(7, 7, 85, 8), title);
     AddStaticText(*this, du, du.Rect(34, 26, 62, 8), QStringLiteral("(C) Vandor 開発者"));
 
     QPushButton* ok = AddPushButton(*this, du, du.Rect(66, 38, 32, 14), QStringLiteral("OK"), true);
