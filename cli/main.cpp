@@ -66,6 +66,7 @@ void PrintUsage(std::FILE* to)
     for (const CliCommand& c : kCommands)
         std::fprintf(to, "  vandor-cli %-26s %s\n", c.synopsis, c.summary);
     std::fprintf(to, "  vandor-cli %-26s %s\n", "--help", "print this text");
+    std::fprintf(to, "  vandor-cli %-26s %s\n", "--version", "print the program's name and version");
     std::fputs(kDetails, to);
 }
 
