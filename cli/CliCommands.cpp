@@ -260,7 +260,7 @@ int RunSolve(const std::vector<std::string>& args)
     if (!ReadPuzzleInput(args[0], record, error))
         return Fail(error);
     ApplyPuzzle(record);
-    AutoSolve();
+    AutoSolve(GameState);
     std::fputs((FormatBoard() + StatusLine()).c_str(), stdout);
     return ExitDone;
 }

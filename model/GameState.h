@@ -1,6 +1,8 @@
-// The whole state of the puzzle: one program-wide record that every part of
-// the program reads and writes directly. No Qt here: the model, the solver and
-// the file code build and test without a display.
+// The whole state of the puzzle. The window's board is one program-wide
+// record, GameState, that the window's parts read and write directly; the
+// solver works on whichever record it is handed, so a worker thread can solve
+// a copy of its own. No Qt here: the model, the solver and the file code build
+// and test without a display.
 #pragma once
 
 #include <cstdint>
@@ -123,15 +125,18 @@ struct GameStateRecord {
     std::int32_t checkMarkCount = 0;
 };
 
-// The one instance, in static storage.
+// The window's instance, in static storage.
 extern GameStateRecord GameState;
 
-// Rebuilds an empty board of the current width x height with its Wall ring,
-// zeroes the undo arrays (not undoCount) and returns to create mode.
+// Rebuilds an empty board of the record's width x height with its Wall ring,
+// zeroes the undo arrays (not undoCount) and returns to create mode. Without
+// an argument it works on GameState, as do the other functions here.
+void ResetBoard(GameStateRecord& state);
 void ResetBoard();
 
 // Takes every check mark off the board. ResetBoard and ApplyPuzzle do this
 // themselves, so a rebuilt or loaded board never shows old marks.
+void ClearCheckMarks(GameStateRecord& state);
 void ClearCheckMarks();
 
 // Puts every field back to its start value (program start, and between tests).

@@ -17,10 +17,10 @@ struct RingPos {
 };
 
 // The i-th ring cell, 0 <= i < 2 * width + 2 * height - 4.
-RingPos RingCell(int i)
+RingPos RingCell(const GameStateRecord& state, int i)
 {
-    const int w = GameState.width;
-    const int h = GameState.height;
+    const int w = state.width;
+    const int h = state.height;
     if (i < w)
         return {i + 1, 1};
     i -= w;
@@ -33,18 +33,18 @@ RingPos RingCell(int i)
     return {1, h - 1 - i};
 }
 
-void FillIfEmpty(int x, int y, int code)
+void FillIfEmpty(GameStateRecord& state, int x, int y, int code)
 {
-    if (CodeAt(x, y) == Empty)
-        PlaceCell(x, y, code);
+    if (CodeAt(state, x, y) == Empty)
+        PlaceCell(state, x, y, code);
 }
 
 }  // namespace
 
-void FillBorderArc(int x1, int y1, int x2, int y2, int code)
+void FillBorderArc(GameStateRecord& state, int x1, int y1, int x2, int y2, int code)
 {
-    const int w = GameState.width;
-    const int h = GameState.height;
+    const int w = state.width;
+    const int h = state.height;
 
     int endStretch;
     if (y2 == 1)
@@ -74,32 +74,32 @@ void FillBorderArc(int x1, int y1, int x2, int y2, int code)
         switch (s) {
         case 0:
             for (int x = first ? x1 : 1; x <= (last ? x2 : w); ++x)
-                FillIfEmpty(x, 1, code);
+                FillIfEmpty(state, x, 1, code);
             break;
         case 1:
             for (int y = first ? y1 : 2; y <= (last ? y2 : h); ++y)
-                FillIfEmpty(w, y, code);
+                FillIfEmpty(state, w, y, code);
             break;
         case 2:
             for (int x = first ? x1 : w - 1; x >= (last ? x2 : 1); --x)
-                FillIfEmpty(x, h, code);
+                FillIfEmpty(state, x, h, code);
             break;
         default:
             for (int y = first ? y1 : h - 1; y >= (last ? y2 : 2); --y)
-                FillIfEmpty(1, y, code);
+                FillIfEmpty(state, 1, y, code);
             break;
         }
     }
 }
 
-void PerimeterPass()
+void PerimeterPass(GameStateRecord& state)
 {
     // The pass reads nothing but the ring: unchanged, it would find nothing
     // again. Stones it places mark the ring once more.
-    if (GameState.scan.active) {
-        if (!GameState.scan.ring)
+    if (state.scan.active) {
+        if (!state.scan.ring)
             return;
-        GameState.scan.ring = 0;
+        state.scan.ring = 0;
     }
 
     int previous = 0;
@@ -111,10 +111,10 @@ void PerimeterPass()
     bool hasGap[3] = {false, false, false};
     RingPos thirdRunStart{0, 0};
 
-    const int ringCells = 2 * GameState.width + 2 * GameState.height - 4;
+    const int ringCells = 2 * state.width + 2 * state.height - 4;
     for (int i = 0; i < ringCells; ++i) {
-        const RingPos p = RingCell(i);
-        const int code = CodeAt(p.x, p.y);
+        const RingPos p = RingCell(state, i);
+        const int code = CodeAt(state, p.x, p.y);
         if (code == Empty) {
             ++gap;
             continue;
@@ -129,7 +129,7 @@ void PerimeterPass()
             // A fourth run means each colour stands on the ring in two
             // separate arcs, and two such pairs cannot both be joined.
             if (runs > 3) {
-                GameState.status = StatusContradiction;
+                state.status = StatusContradiction;
                 return;
             }
             if (runs <= 2)
@@ -147,13 +147,13 @@ void PerimeterPass()
     if (runs < 2)
         return;
     if (hasGap[1])
-        FillBorderArc(runStart[1].x, runStart[1].y, gapEnd[1].x, gapEnd[1].y, PlacedWhite);
+        FillBorderArc(state, runStart[1].x, runStart[1].y, gapEnd[1].x, gapEnd[1].y, PlacedWhite);
     if (hasGap[2])
-        FillBorderArc(runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
+        FillBorderArc(state, runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
     if (runs == 3) {
         // Runs 1 and 3 are one arc across the top-left corner.
         const int placed = first == 1 ? PlacedWhite : PlacedBlack;
-        FillBorderArc(1, 1, runStart[first].x, runStart[first].y, placed);
-        FillBorderArc(thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
+        FillBorderArc(state, 1, 1, runStart[first].x, runStart[first].y, placed);
+        FillBorderArc(state, thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
     }
 }

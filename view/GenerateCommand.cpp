@@ -1,6 +1,7 @@
 // "問題を自動作成": a new puzzle of the board's size, made on a worker thread
-// behind a progress dialog that can cancel it. The board is replaced only
-// once the puzzle is ready; a cancel changes nothing.
+// behind a progress dialog that can cancel it. The generator solves records
+// of its own, so the worker never touches GameState; the board is replaced
+// only once the puzzle is ready, and a cancel changes nothing.
 #include "view/CVandorView.h"
 
 #include <QMessageBox>
@@ -30,19 +31,6 @@ void CVandorView::OnGeneratePuzzle()
     options.height = GameState.height;
     options.level = dlg.m_level;
     options.seed = dlg.m_hasSeed ? dlg.m_seed : RandomSeed();
-
-    // The automatic solver works on GameState, which belongs to this thread.
-    // So the worker asks this thread to run it and waits: each check saves
-    // GameState, solves and restores it within one event, so no paint ever
-    // sees its board. This thread keeps handling events while it waits for
-    // the worker, so the call always gets through.
-    QObject context;
-    options.solvedByProgram = [&context](const Grid& givens) {
-        bool solved = false;
-        QMetaObject::invokeMethod(
-            &context, [&] { solved = SolvedByAutoSolve(givens); }, Qt::BlockingQueuedConnection);
-        return solved;
-    };
 
     GenerateResult result;
     const bool finished = RunInBackground(window(), QStringLiteral("問題を作成しています…"),
