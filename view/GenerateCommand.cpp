@@ -5,6 +5,7 @@
 #include "view/CVandorView.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 #include <string>
 
@@ -33,13 +34,16 @@ void CVandorView::OnGeneratePuzzle()
     options.seed = dlg.m_hasSeed ? dlg.m_seed : RandomSeed();
 
     GenerateResult result;
+    // The window keeps handling events while the worker runs, so it may be
+    // closed and gone by the time the puzzle is ready.
+    const QPointer<CVandorView> self(this);
     const bool finished = RunInBackground(window(), QStringLiteral("問題を作成しています…"),
                                           [&options, &result](const std::atomic<bool>& cancel) {
                                               GenerateOptions o = options;
                                               o.cancel = &cancel;
                                               result = GeneratePuzzle(o);
                                           });
-    if (!finished || result.cancelled)
+    if (!self || !finished || result.cancelled)
         return;
 
     PuzzleRecord record;
