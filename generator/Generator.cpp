@@ -12,7 +12,7 @@ namespace {
 
 std::uint8_t OtherGiven(std::uint8_t code)
 {
-    return code == GivenWhite ? GivenBlack : GivenWhite;
+    return GivenStone(OtherColour(colour(code)));
 }
 
 bool Cancelled(const std::atomic<bool>* cancel)
@@ -160,7 +160,7 @@ bool SolvedByAutoSolve(const Grid& givens)
     for (int y = 0; y < givens.height; ++y) {
         for (int x = 0; x < givens.width; ++x) {
             const std::uint8_t code = givens.at(x, y);
-            if (code == GivenWhite || code == GivenBlack)
+            if (IsGivenStone(code))
                 state.board[x + 1][y + 1].code = code;
         }
     }

@@ -7,17 +7,9 @@
 
 #include <cstdint>
 
-// What a cell holds. A placed stone is one whose code is greater than 3.
-enum CellCode : std::uint8_t {
-    Empty = 0,
-    GivenWhite = 1,
-    GivenBlack = 2,
-    Wall = 3,
-    PlacedWhite = 4,
-    PlacedBlack = 5,
-};
+#include "model/CellCode.h"
 
-// Values of GameState.mode.
+// Values of GameStateRecord::mode.
 enum Mode : std::int32_t {
     CreateMode = 0,
     SolveStart = 1,
@@ -25,7 +17,7 @@ enum Mode : std::int32_t {
     SolveFinished = 3,
 };
 
-// Values of GameState.status; each selects one line of the status line
+// Values of GameStateRecord::status; each selects one line of the status line
 // (see StatusText.h).
 enum Status : std::int32_t {
     StatusNone = 0,
@@ -37,7 +29,7 @@ enum Status : std::int32_t {
 };
 
 struct Cell {
-    std::uint8_t code;     // a CellCode
+    std::uint8_t code;     // a CellCode (model/CellCode.h)
     std::uint8_t closed;   // solver: the stone is finished with (CloseCell)
     std::uint8_t visited;  // solver: flood-fill mark
 };
@@ -141,8 +133,3 @@ void ClearCheckMarks();
 
 // Puts every field back to its start value (program start, and between tests).
 void ResetGameState();
-
-// 0 no stone (Empty, Wall), 1 white, 2 black.
-constexpr int colour(int code) { return code % 3; }
-
-constexpr bool IsPlacedStone(int code) { return code > 3; }

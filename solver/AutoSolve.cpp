@@ -15,11 +15,6 @@ void RunPasses(GameStateRecord& state)
         SolverDriver.afterCycle(state);
 }
 
-bool IsGiven(int code)
-{
-    return code == GivenWhite || code == GivenBlack;
-}
-
 }  // namespace
 
 void InitSolver(GameStateRecord& state)
@@ -43,11 +38,11 @@ void InitSolver(GameStateRecord& state)
     // given is tested against a stone that is about to be removed.
     for (int x = 1; x <= w; ++x)
         for (int y = 1; y <= h; ++y)
-            if (!IsGiven(CodeAt(state, x, y)))
+            if (!IsGivenStone(CodeAt(state, x, y)))
                 state.board[x][y].code = Empty;
     for (int x = 1; x <= w; ++x)
         for (int y = 1; y <= h; ++y)
-            if (IsGiven(CodeAt(state, x, y)))
+            if (IsGivenStone(CodeAt(state, x, y)))
                 PlaceCell(state, x, y, CodeAt(state, x, y));
 }
 

@@ -44,7 +44,7 @@ int GroupSize(const GameStateRecord& state, int x, int y, int c)
 
 bool ColoursConnected(const GameStateRecord& state)
 {
-    for (int c = 1; c <= 2; ++c) {
+    for (int c = WhiteColour; c <= BlackColour; ++c) {
         int stones = 0;
         int firstX = 0;
         int firstY = 0;

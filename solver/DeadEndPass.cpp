@@ -40,7 +40,7 @@ void Walk(GameStateRecord& state, int x, int y, int colour, std::uint8_t* branch
 // The dead-end rule, the same for both colours.
 void CheckStone(GameStateRecord& state, int x, int y, int c)
 {
-    const int placed = c == 1 ? PlacedWhite : PlacedBlack;
+    const int placed = PlacedStone(c);
     int empty = 0;
     int blocked = 0;
     int closed = 0;
@@ -61,8 +61,8 @@ void CheckStone(GameStateRecord& state, int x, int y, int c)
         }
     }
 
-    const std::int32_t& count = c == 1 ? state.whiteCount : state.blackCount;
-    const std::int32_t& closedCount = c == 1 ? state.whiteClosedCount : state.blackClosedCount;
+    const std::int32_t& count = c == WhiteColour ? state.whiteCount : state.blackCount;
+    const std::int32_t& closedCount = c == WhiteColour ? state.whiteClosedCount : state.blackClosedCount;
 
     if (empty == 0 && blocked == 4) {
         state.status = StatusContradiction;
@@ -89,12 +89,12 @@ void CheckStone(GameStateRecord& state, int x, int y, int c)
 
 void CheckWhiteStone(GameStateRecord& state, int x, int y)
 {
-    CheckStone(state, x, y, 1);
+    CheckStone(state, x, y, WhiteColour);
 }
 
 void CheckBlackStone(GameStateRecord& state, int x, int y)
 {
-    CheckStone(state, x, y, 2);
+    CheckStone(state, x, y, BlackColour);
 }
 
 void FillStep(GameStateRecord& state, int x, int y, int colour)
@@ -147,9 +147,9 @@ void DeadEndPass(GameStateRecord& state)
             const Cell& cell = state.board[x][y];
             if (!cell.closed) {
                 const int c = colour(cell.code);
-                if (c == 1)
+                if (c == WhiteColour)
                     CheckWhiteStone(state, x, y);
-                else if (c == 2)
+                else if (c == BlackColour)
                     CheckBlackStone(state, x, y);
             }
             scan.deadEnd[x] &= ~(1u << y);

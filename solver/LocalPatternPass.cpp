@@ -11,19 +11,13 @@ namespace {
 // would make a checkerboard).
 int BlockForces(int side1, int side2, int corner)
 {
-    if (side1 == 1 && side2 == 1 && corner == 1)
-        return PlacedBlack;
-    if (side1 == 2 && side2 == 2 && corner == 2)
-        return PlacedWhite;
-    if (side1 == 1 && side2 == 1 && corner == 2)
-        return PlacedWhite;
-    if (side1 == 2 && side2 == 2 && corner == 1)
-        return PlacedBlack;
-    return Empty;
+    if (side1 == NoColour || side1 != side2 || corner == NoColour)
+        return Empty;
+    return corner == side1 ? PlacedStone(OtherColour(side1)) : PlacedStone(side1);
 }
 
-// Rules 17 and 18: a Wall counts as the colour, since a stone of the other
-// colour would be shut in.
+// For the last pattern, a cell shut in on all four sides: a Wall counts as
+// the colour, since a stone of the other colour would be shut in.
 bool ColourOrWall(int code, int c)
 {
     return colour(code) == c || code == Wall;
@@ -40,30 +34,30 @@ int ForcedStone(const GameStateRecord& state, int x, int y)
     const int down = colour(downCode);
     const int right = colour(rightCode);
     // A block forces something only when its two side cells hold one colour.
-    if (up != 0 && up == left) {
+    if (up != NoColour && up == left) {
         const int stone = BlockForces(up, left, ColourAt(state, x - 1, y - 1));
         if (stone != Empty)
             return stone;
     }
-    if (down != 0 && down == left) {
+    if (down != NoColour && down == left) {
         const int stone = BlockForces(down, left, ColourAt(state, x - 1, y + 1));
         if (stone != Empty)
             return stone;
     }
-    if (down != 0 && down == right) {
+    if (down != NoColour && down == right) {
         const int stone = BlockForces(down, right, ColourAt(state, x + 1, y + 1));
         if (stone != Empty)
             return stone;
     }
-    if (up != 0 && up == right) {
+    if (up != NoColour && up == right) {
         const int stone = BlockForces(up, right, ColourAt(state, x + 1, y - 1));
         if (stone != Empty)
             return stone;
     }
-    for (int c = 1; c <= 2; ++c)
+    for (int c = WhiteColour; c <= BlackColour; ++c)
         if (ColourOrWall(upCode, c) && ColourOrWall(leftCode, c) && ColourOrWall(downCode, c) &&
             ColourOrWall(rightCode, c))
-            return c == 1 ? PlacedWhite : PlacedBlack;
+            return PlacedStone(c);
     return Empty;
 }
 

@@ -4,8 +4,8 @@
 // something it reads changes: the local patterns read the cell's eight
 // neighbours, the dead-end test reads the four orthogonal neighbours (code and
 // closed byte), the perimeter pass reads the ring. So while AutoSolve runs,
-// each pass visits, in its usual scan order, only the cells marked in
-// state.scan and comes to exactly the result of a full scan. That matters
+// each pass visits, in its usual scan order, only the cells marked in the
+// record's scan marks and comes to exactly the result of a full scan. That matters
 // in the trials, which run thousands of cycles on boards that differ in a few
 // cells. Outside AutoSolve the passes scan every cell.
 //

@@ -152,7 +152,7 @@ void PerimeterPass(GameStateRecord& state)
         FillBorderArc(state, runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
     if (runs == 3) {
         // Runs 1 and 3 are one arc across the top-left corner.
-        const int placed = first == 1 ? PlacedWhite : PlacedBlack;
+        const int placed = PlacedStone(first);
         FillBorderArc(state, 1, 1, runStart[first].x, runStart[first].y, placed);
         FillBorderArc(state, thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
     }

@@ -9,7 +9,7 @@ void PlaceCell(GameStateRecord& state, int x, int y, int code)
     state.progressFlag = 1;
     state.board[x][y].code = static_cast<std::uint8_t>(code);
     NoteCodeChanged(state, x, y);
-    if (code % 3 == 1)
+    if (colour(code) == WhiteColour)
         state.whiteCount += 1;
     else
         state.blackCount += 1;
@@ -22,8 +22,8 @@ void CloseCell(GameStateRecord& state, int x, int y)
     state.board[x][y].closed = 1;
     NoteClosedChanged(state, x, y);
     switch (ColourAt(state, x, y)) {
-    case 1: state.whiteClosedCount += 1; break;
-    case 2: state.blackClosedCount += 1; break;
+    case WhiteColour: state.whiteClosedCount += 1; break;
+    case BlackColour: state.blackClosedCount += 1; break;
     default: state.status = StatusContradiction; break;
     }
 }
@@ -35,7 +35,7 @@ namespace {
 // cells hold the other colour). Empty and Wall cells match neither colour.
 bool BlockBroken(int side1, int side2, int corner, int c)
 {
-    const int o = 3 - c;
+    const int o = OtherColour(c);
     return (side1 == c && side2 == c && corner == c) || (side1 == o && side2 == o && corner == c);
 }
 
@@ -48,8 +48,8 @@ bool OtherOrWall(const GameStateRecord& state, int x, int y, int o)
 
 void CheckBlocks(GameStateRecord& state, int x, int y, int code)
 {
-    const int c = code % 3;
-    const int o = 3 - c;
+    const int c = colour(code);
+    const int o = OtherColour(c);
     const int up = ColourAt(state, x, y - 1);
     const int left = ColourAt(state, x - 1, y);
     const int down = ColourAt(state, x, y + 1);

@@ -162,7 +162,6 @@ TEST(GeneratorTest, RandomBoardsObeyTheRulesWithoutLongStripes)
             ASSERT_EQ(board.width, size.first);
             ASSERT_EQ(board.height, size.second);
             EXPECT_TRUE(ToNaive(board).Solved());
-            EXPECT_EQ(IsSolvedBoard(board), true);
             if (size.first >= 9) {
                 EXPECT_FALSE(HasLongStripe(board));
             }
