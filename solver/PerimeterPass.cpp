@@ -92,25 +92,26 @@ void FillBorderArc(GameStateRecord& state, int x1, int y1, int x2, int y2, int c
     }
 }
 
-void PerimeterPass(GameStateRecord& state)
-{
-    // The pass reads nothing but the ring: unchanged, it would find nothing
-    // again. Stones it places mark the ring once more.
-    if (state.scan.active) {
-        if (!state.scan.ring)
-            return;
-        state.scan.ring = 0;
-    }
+namespace {
 
-    int previous = 0;
-    int first = 0;
-    int runs = 0;
-    int gap = 0;
+// The runs of one colour met reading the ring once, empty cells skipped.
+struct RingRuns {
+    int count = 0;
+    int first = NoColour;  // the colour of the first run
+    // By colour, for the first two runs: the run's first stone, and its last
+    // stone that follows empty cells within the run (when hasGap).
     RingPos runStart[3] = {};
     RingPos gapEnd[3] = {};
     bool hasGap[3] = {false, false, false};
     RingPos thirdRunStart{0, 0};
+};
 
+// False at a fourth run: then each colour stands on the ring in two separate
+// arcs, and two such pairs cannot both be joined.
+bool ReadRingRuns(const GameStateRecord& state, RingRuns& r)
+{
+    int previous = NoColour;
+    int gap = 0;
     const int ringCells = 2 * state.width + 2 * state.height - 4;
     for (int i = 0; i < ringCells; ++i) {
         const RingPos p = RingCell(state, i);
@@ -120,40 +121,58 @@ void PerimeterPass(GameStateRecord& state)
             continue;
         }
         const int c = colour(code);
-        if (c == 0)
+        if (c == NoColour)
             continue;
-        if (first == 0)
-            first = c;
+        if (r.first == NoColour)
+            r.first = c;
         if (c != previous) {
-            ++runs;
-            // A fourth run means each colour stands on the ring in two
-            // separate arcs, and two such pairs cannot both be joined.
-            if (runs > 3) {
-                state.status = StatusContradiction;
-                return;
-            }
-            if (runs <= 2)
-                runStart[c] = p;
+            if (++r.count > 3)
+                return false;
+            if (r.count <= 2)
+                r.runStart[c] = p;
             else
-                thirdRunStart = p;
-        } else if (gap > 0 && runs <= 2) {
-            gapEnd[c] = p;
-            hasGap[c] = true;
+                r.thirdRunStart = p;
+        } else if (gap > 0 && r.count <= 2) {
+            r.gapEnd[c] = p;
+            r.hasGap[c] = true;
         }
         previous = c;
         gap = 0;
     }
+    return true;
+}
 
-    if (runs < 2)
+// Fills the empty cells inside each colour's arc.
+void FillRingArcs(GameStateRecord& state, const RingRuns& r)
+{
+    if (r.count < 2)
         return;
-    if (hasGap[1])
-        FillBorderArc(state, runStart[1].x, runStart[1].y, gapEnd[1].x, gapEnd[1].y, PlacedWhite);
-    if (hasGap[2])
-        FillBorderArc(state, runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
-    if (runs == 3) {
+    for (int c = WhiteColour; c <= BlackColour; ++c)
+        if (r.hasGap[c])
+            FillBorderArc(state, r.runStart[c].x, r.runStart[c].y, r.gapEnd[c].x, r.gapEnd[c].y, PlacedStone(c));
+    if (r.count == 3) {
         // Runs 1 and 3 are one arc across the top-left corner.
-        const int placed = PlacedStone(first);
-        FillBorderArc(state, 1, 1, runStart[first].x, runStart[first].y, placed);
-        FillBorderArc(state, thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
+        const int placed = PlacedStone(r.first);
+        FillBorderArc(state, 1, 1, r.runStart[r.first].x, r.runStart[r.first].y, placed);
+        FillBorderArc(state, r.thirdRunStart.x, r.thirdRunStart.y, 1, 2, placed);
     }
+}
+
+}  // namespace
+
+void PerimeterPass(GameStateRecord& state)
+{
+    // The pass reads nothing but the ring: unchanged, it would find nothing
+    // again. Stones it places mark the ring once more.
+    if (state.scan.active) {
+        if (!state.scan.ring)
+            return;
+        state.scan.ring = 0;
+    }
+    RingRuns runs;
+    if (!ReadRingRuns(state, runs)) {
+        state.status = StatusContradiction;
+        return;
+    }
+    FillRingArcs(state, runs);
 }
