@@ -206,7 +206,7 @@ void SolvePuzzle(benchmark::State& state, const PuzzleRecord* record)
 {
     for (auto _ : state) {
         ApplyPuzzle(*record);
-        AutoSolve();
+        AutoSolve(GameState);
         benchmark::DoNotOptimize(GameState.status);
     }
     state.SetLabel(Outcome(GameState.status));

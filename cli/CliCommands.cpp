@@ -167,7 +167,7 @@ int RunSolve(const std::vector<std::string>& args)
     if (!ReadPuzzleRecord(args[0], record, error, RecordUse::SolveOrPrint))
         return Fail(error);
     ApplyPuzzle(record);
-    AutoSolve();
+    AutoSolve(GameState);
     std::fputs((FormatBoard() + StatusLine()).c_str(), stdout);
     return ExitDone;
 }

@@ -1,7 +1,9 @@
 // vandor-cli generate: new puzzles with exactly one solution, each printed in
 // the notation with the seed that makes it again, or written as .vdr files.
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli/CliCommands.h"
 #include "exchange/PuzzLink.h"
@@ -32,104 +34,174 @@ std::string NumberedName(const std::string& file, int k)
     return file.substr(0, dot) + suffix + file.substr(dot);
 }
 
-}  // namespace
+// What the command line asks for.
+struct GenerateRequest {
+    int width = 0;
+    int height = 0;
+    GenerateLevel level = GenerateLevel::Program;
+    bool levelGiven = false;
+    bool seedGiven = false;
+    unsigned long long seed = 0;
+    unsigned long long count = 1;
+    bool vdr = false;
+    bool url = false;
+    std::string outFile;
+};
 
-int RunGenerate(const std::vector<std::string>& args)
+// One option and its value into the request; false with exitCode set when
+// the value is bad.
+bool ReadOption(const std::string& option, const std::string& value, GenerateRequest& r, int& exitCode)
+{
+    if (option == "--level") {
+        if (!ParseLevel(value, r.level)) {
+            exitCode = UsageError("generate: bad level '" + value + "' (program or any)");
+            return false;
+        }
+        r.levelGiven = true;
+    } else if (option == "--seed") {
+        if (!ParseNumber(value, ~0ULL, r.seed)) {
+            exitCode =
+                UsageError("generate: bad seed '" + value + "' (a whole number 0.." + std::to_string(~0ULL) + ")");
+            return false;
+        }
+        r.seedGiven = true;
+    } else if (option == "--count") {
+        if (!ParseNumber(value, kMaxCount, r.count) || r.count == 0) {
+            exitCode = UsageError("generate: bad count '" + value + "' (1.." + std::to_string(kMaxCount) + ")");
+            return false;
+        }
+    } else if (option == "--format") {
+        r.vdr = value == "vdr";
+        r.url = value == "url";
+        if (!r.vdr && !r.url && value != "notation") {
+            exitCode = UsageError("generate: bad format '" + value + "' (notation, url or vdr)");
+            return false;
+        }
+    } else {
+        r.outFile = value;
+    }
+    return true;
+}
+
+// The operands W and H, and what the size allows of level and format.
+bool CheckSize(const std::vector<std::string>& operands, GenerateRequest& r, int& exitCode)
+{
+    if (operands.size() != 2) {
+        exitCode = UsageError("generate: needs the width W and the height H");
+        return false;
+    }
+    unsigned long long w = 0, h = 0;
+    if (!ParseNumber(operands[0], kGridMaxSize, w) || !ParseNumber(operands[1], kGridMaxSize, h) ||
+        w < kCliMinSize || h < kCliMinSize) {
+        exitCode = UsageError("generate: bad size '" + operands[0] + " " + operands[1] + "' (2..64 each)");
+        return false;
+    }
+    r.width = static_cast<int>(w);
+    r.height = static_cast<int>(h);
+
+    // The automatic solver works on the window's boards only; other sizes
+    // get level any unless program was asked for by name.
+    if (!r.levelGiven && !LevelFitsSize(r.level, r.width, r.height))
+        r.level = GenerateLevel::Any;
+    if (!LevelFitsSize(r.level, r.width, r.height)) {
+        exitCode = UsageError("generate: level program needs a size of 5..15 each (the automatic solver's); "
+                              "use --level any");
+        return false;
+    }
+    if (r.vdr && r.outFile.empty()) {
+        exitCode = UsageError("generate: --format vdr needs -o FILE");
+        return false;
+    }
+    if (r.vdr && !IsBoardSize(r.width, r.height)) {
+        exitCode = UsageError("generate: a .vdr file holds 5..15 columns and rows");
+        return false;
+    }
+    if (!r.vdr && !r.outFile.empty()) {
+        exitCode = UsageError("generate: -o FILE goes with --format vdr");
+        return false;
+    }
+    return true;
+}
+
+bool ReadRequest(const std::vector<std::string>& args, GenerateRequest& r, int& exitCode)
 {
     std::vector<std::string> operands;
-    GenerateLevel level = GenerateLevel::Program;
-    bool levelGiven = false, seedGiven = false, vdr = false, url = false;
-    unsigned long long seed = 0, count = 1;
-    std::string outFile;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool option = arg == "--level" || arg == "--seed" || arg == "--count" || arg == "--format" || arg == "-o";
         if (!option) {
-            if (arg.size() > 1 && arg[0] == '-')
-                return UsageError("generate: unknown option '" + arg + "'");
+            if (arg.size() > 1 && arg[0] == '-') {
+                exitCode = UsageError("generate: unknown option '" + arg + "'");
+                return false;
+            }
             operands.push_back(arg);
             continue;
         }
-        if (i + 1 >= args.size())
-            return UsageError("generate: " + arg + " needs a value");
-        const std::string& value = args[++i];
-        if (arg == "--level") {
-            if (!ParseLevel(value, level))
-                return UsageError("generate: bad level '" + value + "' (program or any)");
-            levelGiven = true;
-        } else if (arg == "--seed") {
-            if (!ParseNumber(value, ~0ULL, seed))
-                return UsageError("generate: bad seed '" + value + "' (a whole number 0.." +
-                                  std::to_string(~0ULL) + ")");
-            seedGiven = true;
-        } else if (arg == "--count") {
-            if (!ParseNumber(value, kMaxCount, count) || count == 0)
-                return UsageError("generate: bad count '" + value + "' (1.." + std::to_string(kMaxCount) + ")");
-        } else if (arg == "--format") {
-            vdr = value == "vdr";
-            url = value == "url";
-            if (!vdr && !url && value != "notation")
-                return UsageError("generate: bad format '" + value + "' (notation, url or vdr)");
-        } else {
-            outFile = value;
+        if (i + 1 >= args.size()) {
+            exitCode = UsageError("generate: " + arg + " needs a value");
+            return false;
         }
+        if (!ReadOption(arg, args[++i], r, exitCode))
+            return false;
     }
-    if (operands.size() != 2)
-        return UsageError("generate: needs the width W and the height H");
-    unsigned long long w = 0, h = 0;
-    if (!ParseNumber(operands[0], kGridMaxSize, w) || !ParseNumber(operands[1], kGridMaxSize, h) ||
-        w < kCliMinSize || h < kCliMinSize)
-        return UsageError("generate: bad size '" + operands[0] + " " + operands[1] + "' (2..64 each)");
-    const int width = static_cast<int>(w), height = static_cast<int>(h);
+    return CheckSize(operands, r, exitCode);
+}
 
-    // The automatic solver works on the window's boards only; other sizes
-    // get level any unless program was asked for by name.
-    if (!levelGiven && !LevelFitsSize(level, width, height))
-        level = GenerateLevel::Any;
-    if (!LevelFitsSize(level, width, height))
-        return UsageError("generate: level program needs a size of 5..15 each (the automatic solver's); "
-                          "use --level any");
-    if (vdr) {
-        if (outFile.empty())
-            return UsageError("generate: --format vdr needs -o FILE");
-        if (!IsBoardSize(width, height))
-            return UsageError("generate: a .vdr file holds 5..15 columns and rows");
-    } else if (!outFile.empty()) {
-        return UsageError("generate: -o FILE goes with --format vdr");
+// Prints or writes puzzle k (0-based) of the run; false with exitCode set
+// when its file cannot be written.
+bool PutOut(const GenerateRequest& r, unsigned long long k, std::uint64_t seed, const GenerateResult& made,
+            int& exitCode)
+{
+    const std::string info = "seed: " + std::to_string(seed) + " givens: " + std::to_string(made.givens) +
+                             " level: " + LevelName(r.level) + "\n";
+    if (r.vdr) {
+        const std::string name = r.count > 1 ? NumberedName(r.outFile, static_cast<int>(k + 1)) : r.outFile;
+        PuzzleRecord record;
+        ReadError why;
+        if (!RecordFromGrid(made.puzzle, record, why)) {
+            exitCode = Fail(ReadErrorText(why));
+            return false;
+        }
+        std::string error;
+        if (!WritePuzzleFile(name, record, error)) {
+            exitCode = Fail(error);
+            return false;
+        }
+        std::fputs((name + ": " + info).c_str(), stdout);
+    } else if (r.url) {
+        // Standard output holds nothing but the URLs; the seed still has to
+        // reach the user.
+        std::fputs((FormatPuzzLinkUrl(made.puzzle) + "\n").c_str(), stdout);
+        std::fputs(info.c_str(), stderr);
+    } else {
+        std::fputs((FormatGridNotation(made.puzzle) + info).c_str(), stdout);
     }
-    if (!seedGiven)
-        seed = RandomSeed();
+    std::fflush(stdout);
+    return true;
+}
 
-    for (unsigned long long k = 0; k < count; ++k) {
+}  // namespace
+
+int RunGenerate(const std::vector<std::string>& args)
+{
+    GenerateRequest request;
+    int exitCode = ExitDone;
+    if (!ReadRequest(args, request, exitCode))
+        return exitCode;
+    if (!request.seedGiven)
+        request.seed = RandomSeed();
+
+    for (unsigned long long k = 0; k < request.count; ++k) {
         GenerateOptions options;
-        options.width = width;
-        options.height = height;
-        options.level = level;
-        options.seed = seed + k;  // each puzzle can be made again on its own
-        const GenerateResult r = GeneratePuzzle(options);
-        if (!r.ok)
+        options.width = request.width;
+        options.height = request.height;
+        options.level = request.level;
+        options.seed = request.seed + k;  // each puzzle can be made again on its own
+        const GenerateResult made = GeneratePuzzle(options);
+        if (!made.ok)
             return Fail("generate: no puzzle was made");
-        const std::string info = "seed: " + std::to_string(options.seed) + " givens: " + std::to_string(r.givens) +
-                                 " level: " + LevelName(level) + "\n";
-        if (vdr) {
-            const std::string name = count > 1 ? NumberedName(outFile, static_cast<int>(k + 1)) : outFile;
-            PuzzleRecord record;
-            std::string error;
-            ReadError why;
-            if (!RecordFromGrid(r.puzzle, record, why))
-                return Fail(ReadErrorText(why));
-            if (!WritePuzzleFile(name, record, error))
-                return Fail(error);
-            std::fputs((name + ": " + info).c_str(), stdout);
-        } else if (url) {
-            // Standard output holds nothing but the URLs; the seed still
-            // has to reach the user.
-            std::fputs((FormatPuzzLinkUrl(r.puzzle) + "\n").c_str(), stdout);
-            std::fputs(info.c_str(), stderr);
-        } else {
-            std::fputs((FormatGridNotation(r.puzzle) + info).c_str(), stdout);
-        }
-        std::fflush(stdout);
+        if (!PutOut(request, k, options.seed, made, exitCode))
+            return exitCode;
     }
     return ExitDone;
 }

@@ -6,14 +6,13 @@
 #include "exact/ExactSolver.h"
 #include "generator/Random.h"
 #include "generator/SolutionBoard.h"
-#include "io/PuzzleRecord.h"
 #include "solver/Solver.h"
 
 namespace {
 
 std::uint8_t OtherGiven(std::uint8_t code)
 {
-    return code == GivenWhite ? GivenBlack : GivenWhite;
+    return GivenStone(OtherColour(colour(code)));
 }
 
 bool Cancelled(const std::atomic<bool>* cancel)
@@ -67,8 +66,6 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
     if (!LevelFitsSize(o.level, o.width, o.height))
         return result;
     const bool program = o.level == GenerateLevel::Program;
-    const std::function<bool(const Grid&)> solvedByProgram =
-        o.solvedByProgram ? o.solvedByProgram : std::function<bool(const Grid&)>(SolvedByAutoSolve);
 
     Rng rng(o.seed);
     const std::size_t n = static_cast<std::size_t>(o.width) * o.height;
@@ -101,7 +98,7 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
             const std::uint8_t code = givens.cells[i];
             if (program) {
                 givens.cells[i] = Empty;
-                const bool solved = solvedByProgram(givens);
+                const bool solved = SolvedByAutoSolve(givens);
                 givens.cells[i] = code;
                 if (!solved) {
                     keptForProgram.push_back(i);
@@ -154,14 +151,19 @@ std::uint64_t RandomSeed()
 
 bool SolvedByAutoSolve(const Grid& givens)
 {
-    PuzzleRecord record;
-    ReadError error;
-    if (!RecordFromGrid(GivensOf(givens), record, error))
+    if (!LevelFitsSize(GenerateLevel::Program, givens.width, givens.height))
         return false;
-    const GameStateRecord saved = GameState;
-    ApplyPuzzle(record);
-    AutoSolve();
-    const bool solved = GameState.status == StatusNone && GameState.emptyCount == 0;
-    GameState = saved;
-    return solved;
+    GameStateRecord state;
+    state.width = givens.width;
+    state.height = givens.height;
+    ResetBoard(state);
+    for (int y = 0; y < givens.height; ++y) {
+        for (int x = 0; x < givens.width; ++x) {
+            const std::uint8_t code = givens.at(x, y);
+            if (IsGivenStone(code))
+                state.board[x + 1][y + 1].code = code;
+        }
+    }
+    AutoSolve(state);
+    return state.status == StatusNone && state.emptyCount == 0;
 }

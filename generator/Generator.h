@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "model/Grid.h"
@@ -36,10 +35,6 @@ struct GenerateOptions {
     // Polled throughout; when it becomes true the generator stops and the
     // result says cancelled.
     const std::atomic<bool>* cancel = nullptr;
-    // Level program: whether the automatic solver solves these givens. Empty
-    // means SolvedByAutoSolve on the calling thread. The window passes one
-    // that runs it on the thread that owns GameState.
-    std::function<bool(const Grid& givens)> solvedByProgram;
 };
 
 struct GenerateResult {
@@ -61,7 +56,6 @@ GenerateResult GeneratePuzzle(const GenerateOptions& options);
 std::uint64_t RandomSeed();
 
 // Whether AutoSolve, started on exactly these givens, ends with the board
-// full and status solved. Works on GameState: it is saved before and put back
-// as it was afterwards, so run it only on the thread that owns GameState.
-// Sizes 5..15 only (false otherwise).
+// full and status solved. It solves a record of its own and leaves GameState
+// alone, so it runs on any thread. Sizes 5..15 only (false otherwise).
 bool SolvedByAutoSolve(const Grid& givens);

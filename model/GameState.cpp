@@ -2,32 +2,42 @@
 
 GameStateRecord GameState;
 
-void ResetBoard()
+void ResetBoard(GameStateRecord& state)
 {
     for (int x = 0; x < kBoardCells; ++x) {
         for (int y = 0; y < kBoardCells; ++y) {
-            const bool playable = x >= 1 && x <= GameState.width && y >= 1 && y <= GameState.height;
-            GameState.board[x][y].code = playable ? Empty : Wall;
+            const bool playable = x >= 1 && x <= state.width && y >= 1 && y <= state.height;
+            state.board[x][y].code = playable ? Empty : Wall;
         }
     }
     for (int i = 0; i < kUndoEntries; ++i) {
-        GameState.undo.undoX[i] = 0;
-        GameState.undo.undoY[i] = 0;
-        GameState.undo.undoPrev[i] = 0;
+        state.undo.undoX[i] = 0;
+        state.undo.undoY[i] = 0;
+        state.undo.undoPrev[i] = 0;
     }
-    GameState.layoutState = 1;
-    GameState.status = StatusNone;
-    GameState.mode = CreateMode;
-    GameState.boardFlag = 1;
-    ClearCheckMarks();
+    state.layoutState = 1;
+    state.status = StatusNone;
+    state.mode = CreateMode;
+    state.boardFlag = 1;
+    ClearCheckMarks(state);
+}
+
+void ResetBoard()
+{
+    ResetBoard(GameState);
+}
+
+void ClearCheckMarks(GameStateRecord& state)
+{
+    for (auto& column : state.checkMarks)
+        for (auto& mark : column)
+            mark = 0;
+    state.checkMarkCount = 0;
 }
 
 void ClearCheckMarks()
 {
-    for (auto& column : GameState.checkMarks)
-        for (auto& mark : column)
-            mark = 0;
-    GameState.checkMarkCount = 0;
+    ClearCheckMarks(GameState);
 }
 
 void ResetGameState()

@@ -1,21 +1,15 @@
-// The whole state of the puzzle: one program-wide record that every part of
-// the program reads and writes directly. No Qt here: the model, the solver and
-// the file code build and test without a display.
+// The whole state of the puzzle. The window's board is one program-wide
+// record, GameState, that the window's parts read and write directly; the
+// solver works on whichever record it is handed, so a worker thread can solve
+// a copy of its own. No Qt here: the model, the solver and the file code build
+// and test without a display.
 #pragma once
 
 #include <cstdint>
 
-// What a cell holds. A placed stone is one whose code is greater than 3.
-enum CellCode : std::uint8_t {
-    Empty = 0,
-    GivenWhite = 1,
-    GivenBlack = 2,
-    Wall = 3,
-    PlacedWhite = 4,
-    PlacedBlack = 5,
-};
+#include "model/CellCode.h"
 
-// Values of GameState.mode.
+// Values of GameStateRecord::mode.
 enum Mode : std::int32_t {
     CreateMode = 0,
     SolveStart = 1,
@@ -23,7 +17,7 @@ enum Mode : std::int32_t {
     SolveFinished = 3,
 };
 
-// Values of GameState.status; each selects one line of the status line
+// Values of GameStateRecord::status; each selects one line of the status line
 // (see StatusText.h).
 enum Status : std::int32_t {
     StatusNone = 0,
@@ -35,7 +29,7 @@ enum Status : std::int32_t {
 };
 
 struct Cell {
-    std::uint8_t code;     // a CellCode
+    std::uint8_t code;     // a CellCode (model/CellCode.h)
     std::uint8_t closed;   // solver: the stone is finished with (CloseCell)
     std::uint8_t visited;  // solver: flood-fill mark
 };
@@ -123,21 +117,19 @@ struct GameStateRecord {
     std::int32_t checkMarkCount = 0;
 };
 
-// The one instance, in static storage.
+// The window's instance, in static storage.
 extern GameStateRecord GameState;
 
-// Rebuilds an empty board of the current width x height with its Wall ring,
-// zeroes the undo arrays (not undoCount) and returns to create mode.
+// Rebuilds an empty board of the record's width x height with its Wall ring,
+// zeroes the undo arrays (not undoCount) and returns to create mode. Without
+// an argument it works on GameState, as do the other functions here.
+void ResetBoard(GameStateRecord& state);
 void ResetBoard();
 
 // Takes every check mark off the board. ResetBoard and ApplyPuzzle do this
 // themselves, so a rebuilt or loaded board never shows old marks.
+void ClearCheckMarks(GameStateRecord& state);
 void ClearCheckMarks();
 
 // Puts every field back to its start value (program start, and between tests).
 void ResetGameState();
-
-// 0 no stone (Empty, Wall), 1 white, 2 black.
-constexpr int colour(int code) { return code % 3; }
-
-constexpr bool IsPlacedStone(int code) { return code > 3; }

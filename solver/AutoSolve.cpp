@@ -5,167 +5,162 @@
 
 namespace {
 
-void RunPasses()
+void RunPasses(GameStateRecord& state)
 {
-    GameState.progressFlag = 0;
-    LocalPatternPass();
-    DeadEndPass();
-    PerimeterPass();
+    state.progressFlag = 0;
+    LocalPatternPass(state);
+    DeadEndPass(state);
+    PerimeterPass(state);
     if (SolverDriver.afterCycle)
-        SolverDriver.afterCycle();
-}
-
-bool IsGiven(int code)
-{
-    return code == GivenWhite || code == GivenBlack;
+        SolverDriver.afterCycle(state);
 }
 
 }  // namespace
 
-void InitSolver()
+void InitSolver(GameStateRecord& state)
 {
-    const int w = GameState.width;
-    const int h = GameState.height;
+    const int w = state.width;
+    const int h = state.height;
     for (int x = 1; x <= w; ++x) {
         for (int y = 1; y <= h; ++y) {
-            GameState.board[x][y].closed = 0;
-            GameState.board[x][y].visited = 0;
+            state.board[x][y].closed = 0;
+            state.board[x][y].visited = 0;
         }
     }
-    GameState.emptyCount = w * h;
-    GameState.status = StatusNone;
-    GameState.whiteCount = 0;
-    GameState.blackCount = 0;
-    GameState.whiteClosedCount = 0;
-    GameState.blackClosedCount = 0;
+    state.emptyCount = w * h;
+    state.status = StatusNone;
+    state.whiteCount = 0;
+    state.blackCount = 0;
+    state.whiteClosedCount = 0;
+    state.blackClosedCount = 0;
 
     // Clear everything but the givens before any given is checked, so that no
     // given is tested against a stone that is about to be removed.
     for (int x = 1; x <= w; ++x)
         for (int y = 1; y <= h; ++y)
-            if (!IsGiven(CodeAt(x, y)))
-                GameState.board[x][y].code = Empty;
+            if (!IsGivenStone(CodeAt(state, x, y)))
+                state.board[x][y].code = Empty;
     for (int x = 1; x <= w; ++x)
         for (int y = 1; y <= h; ++y)
-            if (IsGiven(CodeAt(x, y)))
-                PlaceCell(x, y, CodeAt(x, y));
+            if (IsGivenStone(CodeAt(state, x, y)))
+                PlaceCell(state, x, y, CodeAt(state, x, y));
 }
 
-void Propagate()
+void Propagate(GameStateRecord& state)
 {
-    GameState.status = StatusNone;
+    state.status = StatusNone;
     do {
-        RunPasses();
-        if (GameState.status == StatusContradiction)
+        RunPasses(state);
+        if (state.status == StatusContradiction)
             return;
-    } while (GameState.progressFlag != 0);
+    } while (state.progressFlag != 0);
 
     // The passes check a group's connectivity only when its last stone
     // closes, so a full board may still hold a colour in two groups.
-    if (GameState.emptyCount == 0 && !ColoursConnected()) {
-        GameState.status = StatusContradiction;
+    if (state.emptyCount == 0 && !ColoursConnected(state)) {
+        state.status = StatusContradiction;
         return;
     }
-    GameState.status = StatusUnsolvable;
+    state.status = StatusUnsolvable;
 }
 
-void Snapshot(int mode)
+void Snapshot(GameStateRecord& state, int mode)
 {
-    SnapshotCopy& copy = GameState.snapshot;
+    SnapshotCopy& copy = state.snapshot;
     if (mode == 1) {
         for (int x = 0; x < kBoardCells; ++x)
             for (int y = 0; y < kBoardCells; ++y)
-                copy.board[x][y] = GameState.board[x][y];
-        copy.emptyCount = GameState.emptyCount;
-        copy.whiteCount = GameState.whiteCount;
-        copy.blackCount = GameState.blackCount;
-        copy.whiteClosedCount = GameState.whiteClosedCount;
-        copy.blackClosedCount = GameState.blackClosedCount;
-        NoteSnapshotSaved();
+                copy.board[x][y] = state.board[x][y];
+        copy.emptyCount = state.emptyCount;
+        copy.whiteCount = state.whiteCount;
+        copy.blackCount = state.blackCount;
+        copy.whiteClosedCount = state.whiteClosedCount;
+        copy.blackClosedCount = state.blackClosedCount;
+        NoteSnapshotSaved(state);
     } else if (mode == 2) {
         for (int x = 0; x < kBoardCells; ++x)
             for (int y = 0; y < kBoardCells; ++y)
-                GameState.board[x][y] = copy.board[x][y];
-        GameState.emptyCount = copy.emptyCount;
-        GameState.whiteCount = copy.whiteCount;
-        GameState.blackCount = copy.blackCount;
-        GameState.whiteClosedCount = copy.whiteClosedCount;
-        GameState.blackClosedCount = copy.blackClosedCount;
-        NoteSnapshotRestored();
+                state.board[x][y] = copy.board[x][y];
+        state.emptyCount = copy.emptyCount;
+        state.whiteCount = copy.whiteCount;
+        state.blackCount = copy.blackCount;
+        state.whiteClosedCount = copy.whiteClosedCount;
+        state.blackClosedCount = copy.blackClosedCount;
+        NoteSnapshotRestored(state);
     }
 }
 
 // Runs only after a cycle of passes that changed nothing, which is what a
 // restore of the snapshot relies on (PassTracking.h, invariant 2).
-void TrialPlacement()
+void TrialPlacement(GameStateRecord& state)
 {
-    Snapshot(1);
-    for (int x = 1; x <= GameState.width; ++x) {
-        for (int y = 1; y <= GameState.height; ++y) {
-            if (CodeAt(x, y) != Empty)
+    Snapshot(state, 1);
+    for (int x = 1; x <= state.width; ++x) {
+        for (int y = 1; y <= state.height; ++y) {
+            if (CodeAt(state, x, y) != Empty)
                 continue;
 
-            PlaceCell(x, y, PlacedWhite);
-            Propagate();
-            if (GameState.status == StatusContradiction) {
-                Snapshot(2);
-                PlaceCell(x, y, PlacedBlack);
-                GameState.status = StatusNone;
+            PlaceCell(state, x, y, PlacedWhite);
+            Propagate(state);
+            if (state.status == StatusContradiction) {
+                Snapshot(state, 2);
+                PlaceCell(state, x, y, PlacedBlack);
+                state.status = StatusNone;
                 return;
             }
-            const bool whiteFilled = GameState.emptyCount == 0;
-            Snapshot(2);
+            const bool whiteFilled = state.emptyCount == 0;
+            Snapshot(state, 2);
 
-            PlaceCell(x, y, PlacedBlack);
-            Propagate();
-            if (GameState.status == StatusContradiction) {
-                Snapshot(2);
-                PlaceCell(x, y, PlacedWhite);
-                GameState.status = StatusNone;
+            PlaceCell(state, x, y, PlacedBlack);
+            Propagate(state);
+            if (state.status == StatusContradiction) {
+                Snapshot(state, 2);
+                PlaceCell(state, x, y, PlacedWhite);
+                state.status = StatusNone;
                 return;
             }
-            if (GameState.emptyCount == 0 && whiteFilled) {
+            if (state.emptyCount == 0 && whiteFilled) {
                 // Keep the black trial's board: the circled cell shows black,
                 // and white there solves the puzzle too.
-                GameState.altCell = {x, y};
-                GameState.status = StatusMultipleSolutions;
+                state.altCell = {x, y};
+                state.status = StatusMultipleSolutions;
                 return;
             }
-            Snapshot(2);
+            Snapshot(state, 2);
         }
     }
-    GameState.status = StatusUnsolvable;
+    state.status = StatusUnsolvable;
 }
 
 namespace {
 
-void SolveFromGivens()
+void SolveFromGivens(GameStateRecord& state)
 {
     for (;;) {
-        RunPasses();
-        if (GameState.status == StatusContradiction)
+        RunPasses(state);
+        if (state.status == StatusContradiction)
             return;
-        if (GameState.emptyCount == 0) {
-            if (!ColoursConnected())
-                GameState.status = StatusContradiction;
+        if (state.emptyCount == 0) {
+            if (!ColoursConnected(state))
+                state.status = StatusContradiction;
             return;
         }
-        if (GameState.progressFlag != 0)
+        if (state.progressFlag != 0)
             continue;
-        TrialPlacement();
-        if (GameState.status == StatusUnsolvable || GameState.status == StatusMultipleSolutions)
+        TrialPlacement(state);
+        if (state.status == StatusUnsolvable || state.status == StatusMultipleSolutions)
             return;
     }
 }
 
 }  // namespace
 
-void AutoSolve()
+void AutoSolve(GameStateRecord& state)
 {
-    InitSolver();
-    if (GameState.status != StatusNone)
+    InitSolver(state);
+    if (state.status != StatusNone)
         return;
-    StartTracking();
-    SolveFromGivens();
-    StopTracking();
+    StartTracking(state);
+    SolveFromGivens(state);
+    StopTracking(state);
 }

@@ -4,5 +4,5 @@
 
 #include "model/GameState.h"
 
-inline int CodeAt(int x, int y) { return GameState.board[x][y].code; }
-inline int ColourAt(int x, int y) { return colour(GameState.board[x][y].code); }
+inline int CodeAt(const GameStateRecord& state, int x, int y) { return state.board[x][y].code; }
+inline int ColourAt(const GameStateRecord& state, int x, int y) { return colour(state.board[x][y].code); }

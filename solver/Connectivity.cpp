@@ -7,7 +7,7 @@
 namespace {
 
 // Size of the orthogonally connected group of colour c around (x, y).
-int GroupSize(int x, int y, int c)
+int GroupSize(const GameStateRecord& state, int x, int y, int c)
 {
     bool seen[kBoardCells][kBoardCells] = {};
     std::uint8_t queueX[kBoardCells * kBoardCells];
@@ -27,9 +27,9 @@ int GroupSize(int x, int y, int c)
         for (int i = 0; i < 4; ++i) {
             // Stay on the playable cells so the walk cannot leave the array
             // whatever the ring holds.
-            if (nx[i] < 1 || nx[i] > GameState.width || ny[i] < 1 || ny[i] > GameState.height)
+            if (nx[i] < 1 || nx[i] > state.width || ny[i] < 1 || ny[i] > state.height)
                 continue;
-            if (seen[nx[i]][ny[i]] || ColourAt(nx[i], ny[i]) != c)
+            if (seen[nx[i]][ny[i]] || ColourAt(state, nx[i], ny[i]) != c)
                 continue;
             seen[nx[i]][ny[i]] = true;
             queueX[tail] = static_cast<std::uint8_t>(nx[i]);
@@ -42,15 +42,15 @@ int GroupSize(int x, int y, int c)
 
 }  // namespace
 
-bool ColoursConnected()
+bool ColoursConnected(const GameStateRecord& state)
 {
-    for (int c = 1; c <= 2; ++c) {
+    for (int c = WhiteColour; c <= BlackColour; ++c) {
         int stones = 0;
         int firstX = 0;
         int firstY = 0;
-        for (int x = 1; x <= GameState.width; ++x) {
-            for (int y = 1; y <= GameState.height; ++y) {
-                if (ColourAt(x, y) != c)
+        for (int x = 1; x <= state.width; ++x) {
+            for (int y = 1; y <= state.height; ++y) {
+                if (ColourAt(state, x, y) != c)
                     continue;
                 if (stones == 0) {
                     firstX = x;
@@ -59,7 +59,7 @@ bool ColoursConnected()
                 ++stones;
             }
         }
-        if (stones > 0 && GroupSize(firstX, firstY, c) != stones)
+        if (stones > 0 && GroupSize(state, firstX, firstY, c) != stones)
             return false;
     }
     return true;

@@ -6,9 +6,9 @@ SolverSwitches SolverDriver;
 
 namespace {
 
-void MarkEverything()
+void MarkEverything(GameStateRecord& state)
 {
-    ScanMarks& scan = GameState.scan;
+    ScanMarks& scan = state.scan;
     for (int x = 0; x < kBoardCells; ++x) {
         scan.local[x] = ~0u;
         scan.deadEnd[x] = ~0u;
@@ -16,31 +16,31 @@ void MarkEverything()
     scan.ring = 1;
 }
 
-[[maybe_unused]] bool Playable(int x, int y)
+[[maybe_unused]] bool Playable(const GameStateRecord& state, int x, int y)
 {
-    return x >= 1 && x <= GameState.width && y >= 1 && y <= GameState.height;
+    return x >= 1 && x <= state.width && y >= 1 && y <= state.height;
 }
 
-[[maybe_unused]] bool NothingMarked()
+[[maybe_unused]] bool NothingMarked(const GameStateRecord& state)
 {
-    const ScanMarks& scan = GameState.scan;
-    for (int x = 1; x <= GameState.width; ++x)
-        if ((scan.local[x] | scan.deadEnd[x]) & PlayableRows())
+    const ScanMarks& scan = state.scan;
+    for (int x = 1; x <= state.width; ++x)
+        if ((scan.local[x] | scan.deadEnd[x]) & PlayableRows(state))
             return false;
     return !scan.ring;
 }
 
 }  // namespace
 
-void StartTracking()
+void StartTracking(GameStateRecord& state)
 {
-    MarkEverything();
-    GameState.scan.active = !SolverDriver.fullScans;
+    MarkEverything(state);
+    state.scan.active = !SolverDriver.fullScans;
 }
 
-void StopTracking()
+void StopTracking(GameStateRecord& state)
 {
-    GameState.scan.active = 0;
+    state.scan.active = 0;
 }
 
 // Marks the cells whose view of the board a change at (x, y) alters: the
@@ -48,10 +48,10 @@ void StopTracking()
 // neighbours for the dead-end test, the ring if the cell is on it. Marking a
 // cell that turns out to need nothing only costs the pass a look. The Wall
 // ring keeps x - 1 and x + 1 inside the array.
-void NoteCodeChanged(int x, int y)
+void NoteCodeChanged(GameStateRecord& state, int x, int y)
 {
-    assert(Playable(x, y));
-    ScanMarks& scan = GameState.scan;
+    assert(Playable(state, x, y));
+    ScanMarks& scan = state.scan;
     const std::uint32_t column = 7u << (y - 1);
     const std::uint32_t row = 1u << y;
     scan.local[x - 1] |= column;
@@ -60,30 +60,30 @@ void NoteCodeChanged(int x, int y)
     scan.deadEnd[x - 1] |= row;
     scan.deadEnd[x] |= column;
     scan.deadEnd[x + 1] |= row;
-    if (x == 1 || y == 1 || x == GameState.width || y == GameState.height)
+    if (x == 1 || y == 1 || x == state.width || y == state.height)
         scan.ring = 1;
 }
 
-void NoteClosedChanged(int x, int y)
+void NoteClosedChanged(GameStateRecord& state, int x, int y)
 {
     // The closed byte is read by the dead-end test alone.
-    assert(Playable(x, y));
-    ScanMarks& scan = GameState.scan;
+    assert(Playable(state, x, y));
+    ScanMarks& scan = state.scan;
     const std::uint32_t row = 1u << y;
     scan.deadEnd[x - 1] |= row;
     scan.deadEnd[x] |= 7u << (y - 1);
     scan.deadEnd[x + 1] |= row;
 }
 
-void NoteSnapshotSaved()
+void NoteSnapshotSaved([[maybe_unused]] const GameStateRecord& state)
 {
     // Invariant 2: what a restore relies on.
-    assert(!GameState.scan.active || NothingMarked());
+    assert(!state.scan.active || NothingMarked(state));
 }
 
-void NoteSnapshotRestored()
+void NoteSnapshotRestored(GameStateRecord& state)
 {
-    ScanMarks& scan = GameState.scan;
+    ScanMarks& scan = state.scan;
     for (int x = 0; x < kBoardCells; ++x) {
         scan.local[x] = 0;
         scan.deadEnd[x] = 0;

@@ -4,8 +4,8 @@
 // something it reads changes: the local patterns read the cell's eight
 // neighbours, the dead-end test reads the four orthogonal neighbours (code and
 // closed byte), the perimeter pass reads the ring. So while AutoSolve runs,
-// each pass visits, in its usual scan order, only the cells marked in
-// GameState.scan and comes to exactly the result of a full scan. That matters
+// each pass visits, in its usual scan order, only the cells marked in the
+// record's scan marks and comes to exactly the result of a full scan. That matters
 // in the trials, which run thousands of cycles on boards that differ in a few
 // cells. Outside AutoSolve the passes scan every cell.
 //
@@ -26,38 +26,40 @@
 static_assert(kBoardCells <= 32, "a column of marks is one 32-bit word");
 
 // Marks every cell and the ring; from then on only changes mark cells.
-void StartTracking();
-void StopTracking();
+void StartTracking(GameStateRecord& state);
+void StopTracking(GameStateRecord& state);
 
 // Called for every change of a playable cell's code or closed byte, after the
 // change.
-void NoteCodeChanged(int x, int y);
-void NoteClosedChanged(int x, int y);
+void NoteCodeChanged(GameStateRecord& state, int x, int y);
+void NoteClosedChanged(GameStateRecord& state, int x, int y);
 
 // Snapshot's side: the board has just been saved into the snapshot copy, or
 // copied back from it.
-void NoteSnapshotSaved();
-void NoteSnapshotRestored();
+void NoteSnapshotSaved(const GameStateRecord& state);
+void NoteSnapshotRestored(GameStateRecord& state);
 
 // Bits 1..height: the rows a scan visits.
-inline std::uint32_t PlayableRows()
+inline std::uint32_t PlayableRows(const GameStateRecord& state)
 {
-    return ((2u << GameState.height) - 1) & ~1u;
+    return ((2u << state.height) - 1) & ~1u;
 }
 
 // The next marked row after `after` in column x of a mask array, or 0. Marks
 // set during the scan further down the column are seen.
-inline int NextMarkedRow(const std::uint32_t* marks, int x, int after)
+inline int NextMarkedRow(const GameStateRecord& state, const std::uint32_t* marks, int x, int after)
 {
-    const std::uint32_t pending = marks[x] & PlayableRows() & ~((2u << after) - 1);
+    const std::uint32_t pending = marks[x] & PlayableRows(state) & ~((2u << after) - 1);
     return pending ? __builtin_ctz(pending) : 0;
 }
 
 // For the tests, which compare the tracked passes with full scans cycle by
 // cycle: fullScans makes AutoSolve scan every cell in every pass, and
-// afterCycle, when set, is called after every cycle of the three passes.
+// afterCycle, when set, is called with the record after every cycle of the
+// three passes. The product never sets them, so solves on several threads
+// only ever read them.
 struct SolverSwitches {
     bool fullScans = false;
-    void (*afterCycle)() = nullptr;
+    void (*afterCycle)(const GameStateRecord& state) = nullptr;
 };
 extern SolverSwitches SolverDriver;

@@ -17,10 +17,10 @@ struct RingPos {
 };
 
 // The i-th ring cell, 0 <= i < 2 * width + 2 * height - 4.
-RingPos RingCell(int i)
+RingPos RingCell(const GameStateRecord& state, int i)
 {
-    const int w = GameState.width;
-    const int h = GameState.height;
+    const int w = state.width;
+    const int h = state.height;
     if (i < w)
         return {i + 1, 1};
     i -= w;
@@ -33,18 +33,18 @@ RingPos RingCell(int i)
     return {1, h - 1 - i};
 }
 
-void FillIfEmpty(int x, int y, int code)
+void FillIfEmpty(GameStateRecord& state, int x, int y, int code)
 {
-    if (CodeAt(x, y) == Empty)
-        PlaceCell(x, y, code);
+    if (CodeAt(state, x, y) == Empty)
+        PlaceCell(state, x, y, code);
 }
 
 }  // namespace
 
-void FillBorderArc(int x1, int y1, int x2, int y2, int code)
+void FillBorderArc(GameStateRecord& state, int x1, int y1, int x2, int y2, int code)
 {
-    const int w = GameState.width;
-    const int h = GameState.height;
+    const int w = state.width;
+    const int h = state.height;
 
     int endStretch;
     if (y2 == 1)
@@ -74,86 +74,105 @@ void FillBorderArc(int x1, int y1, int x2, int y2, int code)
         switch (s) {
         case 0:
             for (int x = first ? x1 : 1; x <= (last ? x2 : w); ++x)
-                FillIfEmpty(x, 1, code);
+                FillIfEmpty(state, x, 1, code);
             break;
         case 1:
             for (int y = first ? y1 : 2; y <= (last ? y2 : h); ++y)
-                FillIfEmpty(w, y, code);
+                FillIfEmpty(state, w, y, code);
             break;
         case 2:
             for (int x = first ? x1 : w - 1; x >= (last ? x2 : 1); --x)
-                FillIfEmpty(x, h, code);
+                FillIfEmpty(state, x, h, code);
             break;
         default:
             for (int y = first ? y1 : h - 1; y >= (last ? y2 : 2); --y)
-                FillIfEmpty(1, y, code);
+                FillIfEmpty(state, 1, y, code);
             break;
         }
     }
 }
 
-void PerimeterPass()
-{
-    // The pass reads nothing but the ring: unchanged, it would find nothing
-    // again. Stones it places mark the ring once more.
-    if (GameState.scan.active) {
-        if (!GameState.scan.ring)
-            return;
-        GameState.scan.ring = 0;
-    }
+namespace {
 
-    int previous = 0;
-    int first = 0;
-    int runs = 0;
-    int gap = 0;
+// The runs of one colour met reading the ring once, empty cells skipped.
+struct RingRuns {
+    int count = 0;
+    int first = NoColour;  // the colour of the first run
+    // By colour, for the first two runs: the run's first stone, and its last
+    // stone that follows empty cells within the run (when hasGap).
     RingPos runStart[3] = {};
     RingPos gapEnd[3] = {};
     bool hasGap[3] = {false, false, false};
     RingPos thirdRunStart{0, 0};
+};
 
-    const int ringCells = 2 * GameState.width + 2 * GameState.height - 4;
+// False at a fourth run: then each colour stands on the ring in two separate
+// arcs, and two such pairs cannot both be joined.
+bool ReadRingRuns(const GameStateRecord& state, RingRuns& r)
+{
+    int previous = NoColour;
+    int gap = 0;
+    const int ringCells = 2 * state.width + 2 * state.height - 4;
     for (int i = 0; i < ringCells; ++i) {
-        const RingPos p = RingCell(i);
-        const int code = CodeAt(p.x, p.y);
+        const RingPos p = RingCell(state, i);
+        const int code = CodeAt(state, p.x, p.y);
         if (code == Empty) {
             ++gap;
             continue;
         }
         const int c = colour(code);
-        if (c == 0)
+        if (c == NoColour)
             continue;
-        if (first == 0)
-            first = c;
+        if (r.first == NoColour)
+            r.first = c;
         if (c != previous) {
-            ++runs;
-            // A fourth run means each colour stands on the ring in two
-            // separate arcs, and two such pairs cannot both be joined.
-            if (runs > 3) {
-                GameState.status = StatusContradiction;
-                return;
-            }
-            if (runs <= 2)
-                runStart[c] = p;
+            if (++r.count > 3)
+                return false;
+            if (r.count <= 2)
+                r.runStart[c] = p;
             else
-                thirdRunStart = p;
-        } else if (gap > 0 && runs <= 2) {
-            gapEnd[c] = p;
-            hasGap[c] = true;
+                r.thirdRunStart = p;
+        } else if (gap > 0 && r.count <= 2) {
+            r.gapEnd[c] = p;
+            r.hasGap[c] = true;
         }
         previous = c;
         gap = 0;
     }
+    return true;
+}
 
-    if (runs < 2)
+// Fills the empty cells inside each colour's arc.
+void FillRingArcs(GameStateRecord& state, const RingRuns& r)
+{
+    if (r.count < 2)
         return;
-    if (hasGap[1])
-        FillBorderArc(runStart[1].x, runStart[1].y, gapEnd[1].x, gapEnd[1].y, PlacedWhite);
-    if (hasGap[2])
-        FillBorderArc(runStart[2].x, runStart[2].y, gapEnd[2].x, gapEnd[2].y, PlacedBlack);
-    if (runs == 3) {
+    for (int c = WhiteColour; c <= BlackColour; ++c)
+        if (r.hasGap[c])
+            FillBorderArc(state, r.runStart[c].x, r.runStart[c].y, r.gapEnd[c].x, r.gapEnd[c].y, PlacedStone(c));
+    if (r.count == 3) {
         // Runs 1 and 3 are one arc across the top-left corner.
-        const int placed = first == 1 ? PlacedWhite : PlacedBlack;
-        FillBorderArc(1, 1, runStart[first].x, runStart[first].y, placed);
-        FillBorderArc(thirdRunStart.x, thirdRunStart.y, 1, 2, placed);
+        const int placed = PlacedStone(r.first);
+        FillBorderArc(state, 1, 1, r.runStart[r.first].x, r.runStart[r.first].y, placed);
+        FillBorderArc(state, r.thirdRunStart.x, r.thirdRunStart.y, 1, 2, placed);
     }
+}
+
+}  // namespace
+
+void PerimeterPass(GameStateRecord& state)
+{
+    // The pass reads nothing but the ring: unchanged, it would find nothing
+    // again. Stones it places mark the ring once more.
+    if (state.scan.active) {
+        if (!state.scan.ring)
+            return;
+        state.scan.ring = 0;
+    }
+    RingRuns runs;
+    if (!ReadRingRuns(state, runs)) {
+        state.status = StatusContradiction;
+        return;
+    }
+    FillRingArcs(state, runs);
 }

@@ -12,7 +12,7 @@ void CVandorView::OnAutoSolve()
     repaint();
     GameState.status = StatusNone;
 
-    AutoSolve();
+    AutoSolve(GameState);
 
     // The solver's stones get no undo records; any outcome ends the solve.
     GameState.mode = SolveFinished;

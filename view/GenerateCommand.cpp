@@ -1,9 +1,11 @@
 // "問題を自動作成": a new puzzle of the board's size, made on a worker thread
-// behind a progress dialog that can cancel it. The board is replaced only
-// once the puzzle is ready; a cancel changes nothing.
+// behind a progress dialog that can cancel it. The generator solves records
+// of its own, so the worker never touches GameState; the board is replaced
+// only once the puzzle is ready, and a cancel changes nothing.
 #include "view/CVandorView.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 #include <string>
 
@@ -31,27 +33,17 @@ void CVandorView::OnGeneratePuzzle()
     options.level = dlg.m_level;
     options.seed = dlg.m_hasSeed ? dlg.m_seed : RandomSeed();
 
-    // The automatic solver works on GameState, which belongs to this thread.
-    // So the worker asks this thread to run it and waits: each check saves
-    // GameState, solves and restores it within one event, so no paint ever
-    // sees its board. This thread keeps handling events while it waits for
-    // the worker, so the call always gets through.
-    QObject context;
-    options.solvedByProgram = [&context](const Grid& givens) {
-        bool solved = false;
-        QMetaObject::invokeMethod(
-            &context, [&] { solved = SolvedByAutoSolve(givens); }, Qt::BlockingQueuedConnection);
-        return solved;
-    };
-
     GenerateResult result;
+    // The window keeps handling events while the worker runs, so it may be
+    // closed and gone by the time the puzzle is ready.
+    const QPointer<CVandorView> self(this);
     const bool finished = RunInBackground(window(), QStringLiteral("問題を作成しています…"),
                                           [&options, &result](const std::atomic<bool>& cancel) {
                                               GenerateOptions o = options;
                                               o.cancel = &cancel;
                                               result = GeneratePuzzle(o);
                                           });
-    if (!finished || result.cancelled)
+    if (!self || !finished || result.cancelled)
         return;
 
     PuzzleRecord record;

@@ -54,7 +54,7 @@ bool RulesAccept(const Grid& g)
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x)
             GameState.board[x + 1][y + 1].code = g.at(x, y);
-    const bool connected = ColoursConnected();
+    const bool connected = ColoursConnected(GameState);
     ResetGameState();
     return connected;
 }

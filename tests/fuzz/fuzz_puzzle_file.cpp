@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ResetGameState();
     ApplyPuzzle(record);
-    AutoSolve();
+    AutoSolve(GameState);
     const PuzzleRecord solved = CapturePuzzle();
     RequireSameRecord(SavedAndLoaded(solved, "the solved board"), solved, "the solved board after a save");
     return 0;

@@ -125,11 +125,11 @@ int main(int argc, char** argv)
     // Create mode, solved, and left unsolved by the solver.
     Load(k5x5);
     Save(files + "/5x5-create.vdr");
-    AutoSolve();
+    AutoSolve(GameState);
     GameState.mode = SolveFinished;
     Save(files + "/5x5-solved.vdr");
     Load(".....\n.....\n.....\n.....\n.....\n");
-    AutoSolve();
+    AutoSolve(GameState);
     GameState.mode = SolveFinished;
     Save(files + "/5x5-unsolvable.vdr");
 
@@ -151,7 +151,7 @@ int main(int argc, char** argv)
     Save(files + "/10x13-create.vdr");
     Load(k15x15);
     Save(files + "/15x15-create.vdr");
-    AutoSolve();
+    AutoSolve(GameState);
     GameState.mode = SolveFinished;
     Save(files + "/15x15-solved.vdr");
 
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     WriteText(texts + "/10x13.txt", k10x13);
     WriteText(texts + "/15x15.txt", k15x15);
     Load(k5x5);
-    AutoSolve();
+    AutoSolve(GameState);
     WriteText(texts + "/5x5-solved-spaced.txt", FormatBoard());
     WriteText(texts + "/grid-3x1.txt", "W.b\n");
     std::string big;

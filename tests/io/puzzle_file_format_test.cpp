@@ -381,7 +381,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
     ReadError why;
 
     LoadNotation(Rows(15, 15));
-    AutoSolve();
+    AutoSolve(GameState);
     ASSERT_EQ(GameState.emptyCount, 225);
     GameState.width = GameState.height = 5;  // the size dialog, then the paint
     ResetBoard();
@@ -391,7 +391,7 @@ TEST_F(PuzzleFileFormatTest, EveryEmptyCountTheProgramLeavesSavesAndLoadsBack)
     EXPECT_EQ(GameState.emptyCount, 225);
 
     ASSERT_TRUE(LoadNotation(".....\n....B\nB...B\n...BW\nWWW..\n"));
-    AutoSolve();
+    AutoSolve(GameState);
     ASSERT_EQ(GameState.emptyCount, 0);
     GameState.mode = SolveStart;
     GameState.board[2][2].code = Empty;  // a press erases a placed stone

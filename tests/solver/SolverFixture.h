@@ -51,7 +51,7 @@ protected:
     {
         std::string error;
         EXPECT_TRUE(LoadNotation(rows, &error)) << error;
-        AutoSolve();
+        AutoSolve(GameState);
         return FormatBoard();
     }
 };

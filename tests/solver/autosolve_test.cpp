@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "SolverFixture.h"
 
 namespace {
@@ -81,7 +83,7 @@ TEST_F(AutoSolveTest, TrialEndingInSplitFullBoardForcesTheOtherColour)
               "w b W W W\n"
               "w b b b w\n"
               "w w w w w\n");
-    EXPECT_TRUE(ColoursConnected());
+    EXPECT_TRUE(ColoursConnected(GameState));
 }
 
 TEST_F(AutoSolveTest, FullyGivenValidBoardIsSolvedAsItStands)
@@ -150,7 +152,7 @@ TEST_F(AutoSolveTest, BoardsWithTooLittleToGoOnAreUnsolvableAndUnchanged)
         std::string error;
         ASSERT_TRUE(LoadNotation(rows, &error));
         const std::string before = FormatBoard();
-        AutoSolve();
+        AutoSolve(GameState);
         EXPECT_EQ(GameState.status, StatusUnsolvable);
         EXPECT_EQ(FormatBoard(), before);
     }
@@ -179,11 +181,40 @@ TEST_F(AutoSolveTest, EmptyNineByNineIsUnsolvableAndUnchanged)
 {
     GameState.width = GameState.height = 9;
     ResetBoard();
-    AutoSolve();
+    AutoSolve(GameState);
     EXPECT_EQ(GameState.status, StatusUnsolvable);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             EXPECT_EQ(Code(x, y), Empty);
+}
+
+// A solve changes only the record it is handed: Example B solved in a record
+// of its own comes out exactly as on GameState, and GameState, holding
+// Example A meanwhile, is not touched.
+TEST_F(AutoSolveTest, SolvesTheRecordItIsGivenAndNoOther)
+{
+    const std::string exampleB =
+        ". . . . .\n"
+        "B . . W B\n"
+        "B . W . W\n"
+        ". . . . .\n"
+        ". B . . .\n";
+    Solve(exampleB);
+    const GameStateRecord solvedOnGameState = GameState;
+
+    ResetGameState();
+    ASSERT_TRUE(LoadNotation(exampleB));
+    GameStateRecord own = GameState;
+    ResetGameState();
+    ASSERT_TRUE(LoadNotation(". . . . .\n. . . . B\nB . . . B\n. . . B W\nW W W . .\n"));
+    const GameStateRecord exampleA = GameState;
+
+    AutoSolve(own);
+    EXPECT_EQ(own.status, StatusMultipleSolutions);
+    EXPECT_EQ(std::memcmp(own.board, solvedOnGameState.board, sizeof own.board), 0);
+    EXPECT_EQ(own.altCell.x, 4);
+    EXPECT_EQ(own.altCell.y, 4);
+    EXPECT_EQ(std::memcmp(&exampleA, &GameState, sizeof GameState), 0);
 }
 
 }  // namespace

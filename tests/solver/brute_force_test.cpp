@@ -51,7 +51,7 @@ TEST_F(BruteForceTest, FullyGivenBoardIsSolvedExactlyWhenTheRulesAcceptIt)
 
             ResetGameState();
             LoadGivens(next);
-            AutoSolve();
+            AutoSolve(GameState);
             const bool valid = next.Solved();
             ASSERT_EQ(GameState.status, valid ? StatusNone : StatusContradiction)
                 << "seed " << seed << " step " << step << "\n" << GivenNotation(next);
@@ -89,7 +89,7 @@ TEST_F(BruteForceTest, RandomFullBoardsAreJudgedLikeTheRules)
             }
         ResetGameState();
         LoadGivens(b);
-        AutoSolve();
+        AutoSolve(GameState);
         ASSERT_EQ(GameState.status, b.Solved() ? StatusNone : StatusContradiction)
             << "seed " << seed << " round " << round << "\n" << GivenNotation(b);
     }
@@ -128,7 +128,7 @@ TEST_F(BruteForceTest, ColoursConnectedAgreesWithNaiveGroupCount)
                 }
         }
         const bool expected = FromGameState().Connected();
-        ASSERT_EQ(ColoursConnected(), expected) << "seed " << seed << " round " << round << "\n"
+        ASSERT_EQ(ColoursConnected(GameState), expected) << "seed " << seed << " round " << round << "\n"
                                                 << FormatBoard();
         (expected ? joined : split) += 1;
     }
@@ -183,7 +183,7 @@ TEST_F(BruteForceTest, OutcomesAgreeWithANaiveCountOfSolutions)
 
         ResetGameState();
         LoadGivens(puzzle);
-        AutoSolve();
+        AutoSolve(GameState);
         const NaiveBoard result = FromGameState();
         const auto where = ::testing::Message() << "seed " << seed << " round " << round
                                                 << " solutions " << solutions << "\n"
@@ -232,14 +232,14 @@ struct CycleState {
 };
 static_assert(sizeof(CycleState) == sizeof(Board) + sizeof(std::int32_t) * kCounters, "compared with memcmp");
 
-CycleState CurrentCycleState()
+CycleState CurrentCycleState(const GameStateRecord& solving)
 {
     CycleState state;
-    std::memcpy(state.board, GameState.board, sizeof(Board));
-    const std::int32_t counters[kCounters] = {GameState.emptyCount,       GameState.whiteCount,
-                                              GameState.blackCount,       GameState.whiteClosedCount,
-                                              GameState.blackClosedCount, GameState.progressFlag,
-                                              GameState.status,           GameState.fillCount};
+    std::memcpy(state.board, solving.board, sizeof(Board));
+    const std::int32_t counters[kCounters] = {solving.emptyCount,       solving.whiteCount,
+                                              solving.blackCount,       solving.whiteClosedCount,
+                                              solving.blackClosedCount, solving.progressFlag,
+                                              solving.status,           solving.fillCount};
     std::memcpy(state.counters, counters, sizeof counters);
     return state;
 }
@@ -278,9 +278,9 @@ struct CycleTrace {
 };
 CycleTrace* trace = nullptr;
 
-void RecordCycle() { trace->states.push_back(CurrentCycleState()); }
+void RecordCycle(const GameStateRecord& solving) { trace->states.push_back(CurrentCycleState(solving)); }
 
-void CompareCycle()
+void CompareCycle(const GameStateRecord& solving)
 {
     const std::size_t cycle = trace->compared++;
     if (!trace->firstDifference.empty())
@@ -289,7 +289,7 @@ void CompareCycle()
         trace->firstDifference = "cycle " + std::to_string(cycle) + " is one more than the full scans ran";
         return;
     }
-    const CycleState now = CurrentCycleState();
+    const CycleState now = CurrentCycleState(solving);
     if (std::memcmp(&now, &trace->states[cycle], sizeof now) != 0)
         trace->firstDifference = "after cycle " + std::to_string(cycle) + ", " +
                                  DescribeDifference(now, trace->states[cycle]);
@@ -298,7 +298,7 @@ void CompareCycle()
 // Puts the solver back to its normal passes whatever a test does.
 class DriverSwitch {
 public:
-    DriverSwitch(bool fullScans, void (*afterCycle)()) { SolverDriver = {fullScans, afterCycle}; }
+    DriverSwitch(bool fullScans, void (*afterCycle)(const GameStateRecord&)) { SolverDriver = {fullScans, afterCycle}; }
     ~DriverSwitch() { SolverDriver = {}; }
 };
 
@@ -338,15 +338,15 @@ TEST_F(BruteForceTest, TrackedPassesMatchFullScansAfterEveryCycle)
             DriverSwitch fullScans(true, RecordCycle);
             ResetGameState();
             LoadGivens(puzzle);
-            AutoSolve();
+            AutoSolve(GameState);
         }
-        const CycleState fullEnd = CurrentCycleState();
+        const CycleState fullEnd = CurrentCycleState(GameState);
         const CellPos fullAlt = GameState.altCell;
         {
             DriverSwitch tracked(false, CompareCycle);
             ResetGameState();
             LoadGivens(puzzle);
-            AutoSolve();
+            AutoSolve(GameState);
         }
         trace = nullptr;
 
@@ -354,7 +354,7 @@ TEST_F(BruteForceTest, TrackedPassesMatchFullScansAfterEveryCycle)
                                                 << GivenNotation(puzzle);
         ASSERT_EQ(cycleTrace.firstDifference, "") << where;
         ASSERT_EQ(cycleTrace.compared, cycleTrace.states.size()) << where;
-        ASSERT_EQ(DescribeDifference(CurrentCycleState(), fullEnd), "") << where;
+        ASSERT_EQ(DescribeDifference(CurrentCycleState(GameState), fullEnd), "") << where;
         ASSERT_EQ(GameState.altCell.x, fullAlt.x) << where;
         ASSERT_EQ(GameState.altCell.y, fullAlt.y) << where;
         cycles += cycleTrace.compared;

@@ -15,7 +15,7 @@ bool Closed(int x, int y)
 TEST_F(DeadEndTest, StoneWithFourBlockedSidesIsContradictionAndStaysOpen)
 {
     Board("W B . . .\nB . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_EQ(GameState.status, StatusContradiction);
     EXPECT_FALSE(Closed(1, 1));
 }
@@ -23,7 +23,7 @@ TEST_F(DeadEndTest, StoneWithFourBlockedSidesIsContradictionAndStaysOpen)
 TEST_F(DeadEndTest, StoneWithOneWayOutExtendsIntoIt)
 {
     Board(". B W B .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(3, 1));
     EXPECT_EQ(Code(3, 2), PlacedWhite);
     EXPECT_EQ(GameState.whiteCount, 2);
@@ -39,14 +39,14 @@ TEST_F(DeadEndTest, StoneBehindClosedNeighbourExtendsOnlyWhileItsColourHasOpenSt
     Board(rows);
     GameState.board[3][2].closed = 1;
     GameState.whiteClosedCount = 1;
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(3, 3));
     EXPECT_EQ(Code(3, 4), PlacedWhite);  // (5, 5) is still open
 
     Board(". . . . .\n. . W . .\n. B W B .\n. . . . .\n. . . . .\n");
     GameState.board[3][2].closed = 1;
     GameState.whiteClosedCount = 1;
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(3, 3));
     EXPECT_EQ(Code(3, 4), Empty);  // every white stone is closed now
 }
@@ -54,7 +54,7 @@ TEST_F(DeadEndTest, StoneBehindClosedNeighbourExtendsOnlyWhileItsColourHasOpenSt
 TEST_F(DeadEndTest, DeadEndWithOneOpenLinkIsClosedWithoutPlacing)
 {
     Board(". . . . .\n. . W . .\n. B W B .\n. . B . .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(3, 3));
     EXPECT_EQ(GameState.emptyCount, 20);
 }
@@ -63,7 +63,7 @@ TEST_F(DeadEndTest, SealedGroupShortOfItsColourIsContradiction)
 {
     const std::string sealed = ". B . . .\nB W B . .\nB W B . .\n. B . . .\n. . . . W\n";
     Board(sealed);
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(2, 2));
     EXPECT_TRUE(Closed(2, 3));
     EXPECT_EQ(GameState.fillCount, 2);
@@ -71,7 +71,7 @@ TEST_F(DeadEndTest, SealedGroupShortOfItsColourIsContradiction)
 
     // The same group holding every white stone is fine.
     Board(". B . . .\nB W B . .\nB W B . .\n. B . . .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(2, 2));
     EXPECT_TRUE(Closed(2, 3));
     EXPECT_EQ(GameState.status, StatusNone);
@@ -80,7 +80,7 @@ TEST_F(DeadEndTest, SealedGroupShortOfItsColourIsContradiction)
 TEST_F(DeadEndTest, CorridorIsFollowedInOnePassWhileItsColourHasOpenStones)
 {
     Board(". . . . .\nB B B B .\nW . . . .\nB B B B .\n. . . . W\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     for (int x = 1; x <= 4; ++x) {
         EXPECT_TRUE(Closed(x, 3)) << x;
         if (x > 1) {
@@ -93,7 +93,7 @@ TEST_F(DeadEndTest, CorridorIsFollowedInOnePassWhileItsColourHasOpenStones)
 
     // Without the far white stone the corridor stops once all white is closed.
     Board(". . . . .\nB B B B .\nW . . . .\nB B B B .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_TRUE(Closed(1, 3));
     EXPECT_TRUE(Closed(2, 3));
     EXPECT_EQ(Code(2, 3), PlacedWhite);
@@ -103,7 +103,7 @@ TEST_F(DeadEndTest, CorridorIsFollowedInOnePassWhileItsColourHasOpenStones)
 TEST_F(DeadEndTest, StonesWithSeveralWaysOnAreLeftAlone)
 {
     Board(". . . . .\n. B . . .\n. W . W .\n. B B W .\n. . . . .\n");
-    DeadEndPass();
+    DeadEndPass(GameState);
     EXPECT_FALSE(Closed(2, 3));  // two empty sides
     EXPECT_FALSE(Closed(4, 3));  // one empty side and an open white link
     EXPECT_EQ(GameState.progressFlag, 0);
@@ -132,7 +132,7 @@ TEST_F(DeadEndTest, FloodFillMarksExactlyTheGroupOfItsStart)
         const int groupsBefore = alone.Groups(c);
         alone.Set(sx, sy, 0);
 
-        FloodFill(sx, sy, c);
+        FloodFill(GameState, sx, sy, c);
         int marked = 0;
         for (int x = 1; x <= GameState.width; ++x)
             for (int y = 1; y <= GameState.height; ++y)

@@ -12,19 +12,19 @@ TEST_F(LocalPatternTest, CornerCellPatternsTakeTableOrderBeforeShutIn)
     // Three whites around (1, 1): the block rule gives black, which is then
     // shut in by white and the edge.
     Board(". W . . .\nW W . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(1, 1), PlacedBlack);
     EXPECT_EQ(GameState.status, StatusContradiction);
 
     // White right and down, nothing diagonal: white, since black would be shut in.
     Board(". W . . .\nW . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(1, 1), PlacedWhite);
     EXPECT_EQ(GameState.status, StatusNone);
 
     // White right and down, black diagonal: white against the checkerboard.
     Board(". W . . .\nW B . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(1, 1), PlacedWhite);
     EXPECT_EQ(GameState.status, StatusNone);
 }
@@ -32,7 +32,7 @@ TEST_F(LocalPatternTest, CornerCellPatternsTakeTableOrderBeforeShutIn)
 TEST_F(LocalPatternTest, CellForcedBothWaysGetsFirstRuleAndContradiction)
 {
     Board("W W . . .\nW . B . .\n. B B . .\n. . . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(2, 2), PlacedBlack);
     EXPECT_EQ(GameState.status, StatusContradiction);
 }
@@ -41,23 +41,23 @@ TEST_F(LocalPatternTest, NewStoneDecidesCellsLaterInScanAtOnceEarlierOnesNextPas
 {
     // Black forced at (2, 2) makes (2, 3) black (two black sides, white corner).
     Board("W W . . .\nW . . . .\nB . . . .\n. . . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(2, 2), PlacedBlack);
     EXPECT_EQ(Code(2, 3), PlacedBlack);
 
     // Black forced at (2, 3) would decide (2, 2), which the scan has passed.
     Board(". . . . .\nB . . . .\nW . . . .\nW W . . .\n. . . . .\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(2, 3), PlacedBlack);
     EXPECT_EQ(Code(2, 2), Empty);
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(Code(2, 2), PlacedBlack);
 }
 
 TEST_F(LocalPatternTest, FullBoardPassPlacesNothing)
 {
     Board("B B B B B\nB W W W B\nB B W B B\nW B W W B\nW W W B B\n");
-    LocalPatternPass();
+    LocalPatternPass(GameState);
     EXPECT_EQ(GameState.progressFlag, 0);
     EXPECT_EQ(GameState.emptyCount, 0);
 }
@@ -83,7 +83,7 @@ TEST_F(LocalPatternTest, PassForcesExactlyWhatTheRulesForbid)
         CountStones();
         const std::string before = FormatBoard();
 
-        LocalPatternPass();
+        LocalPatternPass(GameState);
         bool deadCell = false;
         for (int x = 1; x <= replay.w; ++x) {
             for (int y = 1; y <= replay.h; ++y) {

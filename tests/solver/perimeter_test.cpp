@@ -13,7 +13,7 @@ TEST_F(PerimeterTest, RingWithoutBothColoursIsLeftAlone)
     for (const std::string& r : rows) {
         Board(r);
         const std::string before = FormatBoard();
-        PerimeterPass();
+        PerimeterPass(GameState);
         EXPECT_EQ(FormatBoard(), before);
         EXPECT_EQ(GameState.progressFlag, 0);
     }
@@ -22,7 +22,7 @@ TEST_F(PerimeterTest, RingWithoutBothColoursIsLeftAlone)
 TEST_F(PerimeterTest, TwoRunsFillTheGapsInsideEachRunOnly)
 {
     Board("W . W . .\n. . . . .\n. . . . B\n. . . . .\n. . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(FormatBoard(),
               "W w W . .\n"
               ". . . . .\n"
@@ -32,7 +32,7 @@ TEST_F(PerimeterTest, TwoRunsFillTheGapsInsideEachRunOnly)
 
     // Different colours with empty cells between them: nothing to fill.
     Board("W . B . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(Code(2, 1), Empty);
 }
 
@@ -40,7 +40,7 @@ TEST_F(PerimeterTest, FourthRunIsContradictionAndPlacesNothing)
 {
     // The white run's gap at (2, 1)..(3, 1) comes before the fourth run.
     Board("W . W B .\n. . . . .\n. . . . W\n. . . . .\n. . B . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(GameState.status, StatusContradiction);
     EXPECT_EQ(GameState.progressFlag, 0);
     EXPECT_EQ(Code(2, 1), Empty);
@@ -49,7 +49,7 @@ TEST_F(PerimeterTest, FourthRunIsContradictionAndPlacesNothing)
 TEST_F(PerimeterTest, ThreeRunsJoinFirstAndThirdAcrossTheTopLeftCorner)
 {
     Board(". B . . .\n. . . . W\n. . . . .\nB . . . W\n. . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(FormatBoard(),
               "b B . . .\n"
               "b . . . W\n"
@@ -60,7 +60,7 @@ TEST_F(PerimeterTest, ThreeRunsJoinFirstAndThirdAcrossTheTopLeftCorner)
     // First colour white, its third run starting at (5, 4): everything from
     // there to the end of the ring turns white.
     Board("W B . B .\n. . . . .\n. . . . .\n. . . . W\n. . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(FormatBoard(),
               "W B b B .\n"
               "w . . . .\n"
@@ -72,7 +72,7 @@ TEST_F(PerimeterTest, ThreeRunsJoinFirstAndThirdAcrossTheTopLeftCorner)
 TEST_F(PerimeterTest, GapInsideThirdRunIsFilledByTheCornerArc)
 {
     Board(". B . . .\n. . . . W\nB . . . .\n. . . . .\nB . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(FormatBoard(),
               "b B . . .\n"
               "b . . . W\n"
@@ -88,7 +88,7 @@ TEST_F(PerimeterTest, ArcRunsDownTheRightColumnAndAlongTheBottomOfAWideBoard)
           ". . . . . . .\n"
           ". . . . . . .\n"
           ". . B . . . .\n");
-    PerimeterPass();
+    PerimeterPass(GameState);
     EXPECT_EQ(FormatBoard(),
               ". W . . . . .\n"
               ". . . . . . B\n"

@@ -10,34 +10,34 @@ using PlacementTest = SolverTest;
 TEST_F(PlacementTest, ThreeWhitesAndAnotherWhiteCompleteAOneColourBlock)
 {
     Board(". . . . .\n. W w . .\n. w . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(3, 3, PlacedWhite);
+    PlaceCell(GameState, 3, 3, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusContradiction);
 
     // Three whites and a black break no rule.
     Board(". . . . .\n. B w . .\n. W . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(3, 3, PlacedWhite);
+    PlaceCell(GameState, 3, 3, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusNone);
 }
 
 TEST_F(PlacementTest, CheckerboardBlockNeedsAllFourStones)
 {
     Board(". . . . .\n. W B . .\n. B . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(3, 3, PlacedWhite);
+    PlaceCell(GameState, 3, 3, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusContradiction);
 
     Board(". . . . .\n. . B . .\n. B . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(3, 3, PlacedWhite);
+    PlaceCell(GameState, 3, 3, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusNone);
 }
 
 TEST_F(PlacementTest, StoneShutInByOtherColourAndEdgeIsContradiction)
 {
     Board(". B . . .\nB . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(1, 1, PlacedWhite);
+    PlaceCell(GameState, 1, 1, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusContradiction);
 
     Board(". B . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-    PlaceCell(1, 1, PlacedWhite);
+    PlaceCell(GameState, 1, 1, PlacedWhite);
     EXPECT_EQ(GameState.status, StatusNone);
 }
 
@@ -45,10 +45,10 @@ TEST_F(PlacementTest, PlaceCellKeepsCountersAndLeavesEarlierContradiction)
 {
     Board(". . . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
     GameState.status = StatusContradiction;
-    PlaceCell(1, 1, GivenWhite);
-    PlaceCell(3, 3, PlacedWhite);
-    PlaceCell(5, 5, GivenBlack);
-    PlaceCell(5, 1, PlacedBlack);
+    PlaceCell(GameState, 1, 1, GivenWhite);
+    PlaceCell(GameState, 3, 3, PlacedWhite);
+    PlaceCell(GameState, 5, 5, GivenBlack);
+    PlaceCell(GameState, 5, 1, PlacedBlack);
     EXPECT_EQ(GameState.status, StatusContradiction);
     EXPECT_EQ(GameState.whiteCount, 2);
     EXPECT_EQ(GameState.blackCount, 2);
@@ -60,14 +60,14 @@ TEST_F(PlacementTest, PlaceCellKeepsCountersAndLeavesEarlierContradiction)
 TEST_F(PlacementTest, CloseCellCountsStonesAndRejectsEmptyCell)
 {
     Board("W . . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . b\n");
-    CloseCell(1, 1);
-    CloseCell(5, 5);
+    CloseCell(GameState, 1, 1);
+    CloseCell(GameState, 5, 5);
     EXPECT_EQ(GameState.whiteClosedCount, 1);
     EXPECT_EQ(GameState.blackClosedCount, 1);
     EXPECT_EQ(GameState.status, StatusNone);
 
     GameState.progressFlag = 0;
-    CloseCell(3, 3);
+    CloseCell(GameState, 3, 3);
     EXPECT_EQ(GameState.status, StatusContradiction);
     EXPECT_EQ(GameState.board[3][3].closed, 1);
     EXPECT_EQ(GameState.progressFlag, 1);
@@ -97,7 +97,7 @@ TEST_F(PlacementTest, CheckBlocksAgreesWithNaiveRulesOnRandomBoards)
         const NaiveBoard naive = FromGameState();
         CountStones();
 
-        PlaceCell(x, y, code);
+        PlaceCell(GameState, x, y, code);
         const bool expected = naive.Rejects(x, y, code % 3);
         ASSERT_EQ(GameState.status == StatusContradiction, expected)
             << "seed " << seed << " round " << round << " stone " << code << " at " << x << ","
