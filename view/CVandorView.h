@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "view/Geometry.h"
+
 class QPainter;
 class QPrinter;
 
@@ -58,7 +60,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void ApplyPendingLayout();
+    // Where everything goes for the current size, worked out again only when
+    // the size changes.
+    const geom::ViewLayout& Layout();
     void FitMainWindow();
+
+    geom::ViewLayout m_layout;
 
     // The window manager's frame around the main window when it was last
     // fitted as a normal window; invalid until then.
