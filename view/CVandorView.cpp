@@ -78,7 +78,7 @@ void PaintMarks(QPainter& dc, const geom::ViewLayout& layout)
         return;
     for (int x = 1; x <= layout.columns; ++x)
         for (int y = 1; y <= layout.rows; ++y)
-            PaintCheckMark(dc, GameState.checkMarks[x][y], x, y);
+            PaintCheckMarks(dc, GameState.checkMarks[x][y], x, y);
 }
 
 void PaintSecondSolution(QPainter& dc)

@@ -16,6 +16,7 @@
 #include "model/GameState.h"
 #include "view/BackgroundTask.h"
 #include "view/CVandorView.h"
+#include "view/CheckMarks.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -49,22 +50,29 @@ bool RunEngine(QWidget* parent, const Grid& board, bool findUndecided, ExactResu
     return true;
 }
 
-// Replaces the marks with the cells flagged in marks (row by row, 0-based).
-int SetMarks(const Grid& board, const std::vector<std::uint8_t>& marks)
+// Gives every cell flagged in flags (row by row, 0-based) the mark kind;
+// returns how many cells were flagged.
+int AddMarks(const Grid& board, const std::vector<std::uint8_t>& flags, MarkKind kind)
 {
-    ClearCheckMarks();
     int count = 0;
     for (int y = 0; y < board.height; ++y) {
         for (int x = 0; x < board.width; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * board.width + x;
-            if (i < marks.size() && marks[i]) {
-                GameState.checkMarks[x + 1][y + 1] = 1;
+            if (i < flags.size() && flags[i]) {
+                GameState.checkMarks[x + 1][y + 1] |= kind;
                 ++count;
             }
         }
     }
-    GameState.checkMarkCount = count;
+    GameState.checkMarkCount += count;
     return count;
+}
+
+// Replaces the marks with frames on the cells flagged.
+int SetMarks(const Grid& board, const std::vector<std::uint8_t>& flags)
+{
+    ClearCheckMarks();
+    return AddMarks(board, flags, kFrameMark);
 }
 
 QString AnswerMessage(const AnswerReport& report, const ExactResult& exact)
@@ -74,17 +82,17 @@ QString AnswerMessage(const AnswerReport& report, const ExactResult& exact)
 
     QStringList lines;
     if (report.blocks > 0)
-        lines << QStringLiteral("同じ色の 2×2 が %1 か所あります").arg(report.blocks);
+        lines << QStringLiteral("同じ色の 2×2 が %1 か所あります（赤い枠）").arg(report.blocks);
     if (report.whiteGroups > 1)
-        lines << QStringLiteral("しろまるが %1 つに分かれています").arg(report.whiteGroups);
+        lines << QStringLiteral("しろまるが %1 つに分かれています（小さい方に赤い枠）").arg(report.whiteGroups);
     if (report.blackGroups > 1)
-        lines << QStringLiteral("くろまるが %1 つに分かれています").arg(report.blackGroups);
+        lines << QStringLiteral("くろまるが %1 つに分かれています（小さい方に赤い枠）").arg(report.blackGroups);
     if (exact.solutions == 0)
         lines << QStringLiteral("この問題は成立していません");
     else if (exact.solutions >= 2)
         lines << QStringLiteral("この問題は別解があるので、置いた石を答えと比べていません");
     if (report.wrongStones > 0)
-        lines << QStringLiteral("答えと違う石が %1 個あります").arg(report.wrongStones);
+        lines << QStringLiteral("答えと違う石が %1 個あります（赤い×）").arg(report.wrongStones);
     if (lines.isEmpty())
         lines << QStringLiteral("ここまでに間違いはありません");
     if (report.emptyCells > 0)
@@ -145,10 +153,16 @@ void CVandorView::OnCheckAnswer()
         const QPointer<CVandorView> self(this);
         if (!RunEngine(window(), board, false, exact) || !self)
             return;
-        if (exact.solutions == 1)
-            MarkWrongStones(board, exact.first, report);
     }
+    // The rules' cells get frames, the stones unlike the answer a cross of
+    // their own, so a wrong stone inside a framed block is still told apart.
     SetMarks(board, report.marks);
+    if (exact.solutions == 1) {
+        AnswerReport wrong;
+        MarkWrongStones(board, exact.first, wrong);
+        report.wrongStones = wrong.wrongStones;
+        AddMarks(board, wrong.marks, kCrossMark);
+    }
     update();
     QMessageBox::information(window(), kAppName, AnswerMessage(report, exact));
 }

@@ -49,10 +49,10 @@ void PaintCross(QPainter& dc, const geom::Rect& in, const QColor& colour)
 
 }  // namespace
 
-void PaintCheckMark(QPainter& dc, int kind, int x, int y)
+void PaintCheckMarks(QPainter& dc, int marks, int x, int y)
 {
     for (const MarkLook& look : kLooks) {
-        if (look.kind != kind)
+        if (!(marks & look.kind))
             continue;
         const geom::Rect in = geom::CellInsideRect(x, y);
         if (look.shape == Shape::Frame)

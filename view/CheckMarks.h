@@ -1,6 +1,7 @@
 // The marks the checks of the ﾂｰﾙ menu leave on cells. GameState.checkMarks
-// holds one kind per cell; each kind has one row in the table of
-// CheckMarks.cpp saying what it looks like.
+// holds the marks of each cell, one bit per kind, so a cell can carry more
+// than one; each kind has one row in the table of CheckMarks.cpp saying what
+// it looks like.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,6 @@ enum MarkKind : std::uint8_t {
     kCrossMark = 2,
 };
 
-// Paints the mark of kind on cell (x, y), 1-based; kNoMark and unknown kinds
-// paint nothing.
-void PaintCheckMark(QPainter& dc, int kind, int x, int y);
+// Paints the marks of cell (x, y), 1-based, in the order of the table;
+// unknown bits paint nothing.
+void PaintCheckMarks(QPainter& dc, int marks, int x, int y);
