@@ -57,6 +57,8 @@ CMainFrame::CMainFrame(CVandorApp* app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_view(new CVandorView(this))
 {
     setCentralWidget(m_view);
+    // The keys of keyboard play go to the board.
+    m_view->setFocus();
     setWindowIcon(QIcon(QPixmap(res::kIcon)));
     BuildMenus();
     BuildAccelerators();

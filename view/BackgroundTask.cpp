@@ -1,5 +1,6 @@
 #include "view/BackgroundTask.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QString>
@@ -8,6 +9,46 @@
 #include <exception>
 #include <thread>
 
+namespace {
+
+// While it lives, the user's input reaches nothing but the progress dialog:
+// keys, clicks and shortcuts meant for the window are dropped, not held back
+// to act once the work is done.
+class InputBlocker : public QObject {
+public:
+    InputBlocker() { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+    QWidget* allowed = nullptr;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            break;
+        default:
+            return false;
+        }
+        // The dialog's own parts, its Escape shortcut among them, still work.
+        for (const QObject* o = receiver; o; o = o->parent()) {
+            if (allowed && o == allowed)
+                return false;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
 bool RunInBackground(QWidget* parent, const QString& label,
                      const std::function<void(const std::atomic<bool>& cancel)>& work, int delayMs)
 {
@@ -15,6 +56,7 @@ bool RunInBackground(QWidget* parent, const QString& label,
     std::atomic<bool> done{false};
     std::exception_ptr failure;
     QEventLoop loop;
+    InputBlocker blocker;
 
     // The worker posts one quit when it is done; every wait below starts
     // only while done is still false, so that quit ends the wait it belongs to.
@@ -33,7 +75,7 @@ bool RunInBackground(QWidget* parent, const QString& label,
     QObject::connect(&delay, &QTimer::timeout, &loop, &QEventLoop::quit);
     delay.start(delayMs);
     if (!done)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     delay.stop();
 
     bool cancelled = false;
@@ -52,14 +94,16 @@ bool RunInBackground(QWidget* parent, const QString& label,
         };
         QObject::connect(&dialog, &QProgressDialog::canceled, &loop, stop);
         QObject::connect(&dialog, &QDialog::rejected, &loop, stop);
+        blocker.allowed = &dialog;
         dialog.show();
         if (!done)
             loop.exec();
     }
     // After a cancel the dialog is gone; wait for the worker to stop without
     // letting the user edit the board in the meantime.
+    blocker.allowed = nullptr;
     if (!done)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
 
     worker.join();
     if (failure)

@@ -12,7 +12,7 @@ class QWidget;
 constexpr int kProgressDelayMs = 500;
 
 // Runs work on a thread of its own and waits for it to return. While it
-// waits the window keeps painting, but the user's input is held back; once
+// waits the window keeps painting, but the user's input to it is dropped; once
 // work has run for delayMs a modal progress dialog with label and a cancel
 // button appears. Cancel (the button, Escape or closing the dialog) sets the
 // flag work receives, and work should return soon after.

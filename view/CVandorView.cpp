@@ -94,9 +94,25 @@ void PaintSecondSolution(QPainter& dc)
     dc.restore();
 }
 
+// The keyboard cursor: a frame kCursorWidth wide just inside a check's frame,
+// so both can be seen on one cell.
+void PaintCursor(QPainter& dc, QPoint cell)
+{
+    const geom::Rect r = geom::CursorRect(cell.x(), cell.y());
+    const int t = geom::kCursorWidth;
+    dc.fillRect(r.left, r.top, r.width(), t, palette::kCursor);
+    dc.fillRect(r.left, r.bottom - t, r.width(), t, palette::kCursor);
+    dc.fillRect(r.left, r.top + t, t, r.height() - 2 * t, palette::kCursor);
+    dc.fillRect(r.right - t, r.top + t, t, r.height() - 2 * t, palette::kCursor);
+}
+
 }  // namespace
 
-CVandorView::CVandorView(QWidget* parent) : QWidget(parent) {}
+CVandorView::CVandorView(QWidget* parent) : QWidget(parent)
+{
+    // The board takes the keys of keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void CVandorView::paintEvent(QPaintEvent*)
 {
@@ -126,6 +142,8 @@ void CVandorView::OnDraw(QPainter& dc)
     PaintButtons(dc, layout, atlasPixmap);
     PaintMarks(dc, layout);
     PaintSecondSolution(dc);
+    if (m_cursorShown)
+        PaintCursor(dc, CursorCell());
 }
 
 // Rebuilds the board after a size change and fits the window after a rebuild

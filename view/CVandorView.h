@@ -21,6 +21,7 @@ public:
     void OnDraw(QPainter& dc);
 
     // Mouse handlers, with the press point in client coordinates (MouseInput.cpp).
+    // A press hides the keyboard cursor.
     void OnLButtonDown(QPoint point);
     void OnLButtonUp(QPoint point);
     void OnRButtonDown(QPoint point);
@@ -56,10 +57,27 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The view shows no focus, so gaining or losing it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A press at point as the left (left true) or right button would make it,
+    // without the mouse capture (MouseInput.cpp).
+    void PressAt(QPoint point, bool left);
+    void PressLowerButton();
+    void PressUpperButton();
+
+    // The keyboard cursor (KeyboardInput.cpp): its cell, 1-based and kept
+    // inside the board, and whether it is drawn.
+    QPoint CursorCell() const;
+    void SetCursorShown(bool shown);
+    void MoveCursor(int dx, int dy);
+    void PressCursorCell(bool left);
+
     void ApplyPendingLayout();
     // Where everything goes for the current size, worked out again only when
     // the size changes.
@@ -67,6 +85,8 @@ private:
     void FitMainWindow();
 
     geom::ViewLayout m_layout;
+    QPoint m_cursor{1, 1};
+    bool m_cursorShown = false;
 
     // The window manager's frame around the main window when it was last
     // fitted as a normal window; invalid until then.

@@ -29,6 +29,14 @@ constexpr Rect CellInsideRect(int x, int y)
 // A cell marked by a check gets a red frame this wide along the inside edge
 // of CellInsideRect, clear of the grid lines.
 constexpr int kCheckMarkWidth = 2;
+// The keyboard cursor: a frame this wide just inside the check mark's frame.
+constexpr int kCursorWidth = 2;
+constexpr Rect CursorRect(int x, int y)
+{
+    const Rect in = CellInsideRect(x, y);
+    return {in.left + kCheckMarkWidth, in.top + kCheckMarkWidth, in.right - kCheckMarkWidth,
+            in.bottom - kCheckMarkWidth};
+}
 // A wrong stone's cross runs corner to corner this far inside CellInsideRect.
 constexpr int kCrossMarkInset = 3;
 constexpr Rect BoardRect(int w, int h) { return {25, 50, kCellPitch * w + 25, kCellPitch * h + 50}; }

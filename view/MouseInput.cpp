@@ -142,71 +142,83 @@ void RemovePlacedStones()
 void CVandorView::OnLButtonDown(QPoint point)
 {
     grabMouse();
-    GameState.lastClickX = point.x();
-    GameState.lastClickY = point.y();
-    NormaliseUndoCount();
-
-    PressGrid(*this, GivenWhite, PlacedWhite);
-
-    const int px = GameState.lastClickX;
-    const int py = GameState.lastClickY;
-    if (geom::HitsLowerButton(px, py, GameState.width)) {
-        // Every mode has a lower button, and every one changes the mode.
-        ClearMarks(*this);
-        switch (GameState.mode) {
-        case CreateMode:
-            GameState.mode = SolveStart;
-            GameState.undo.undoCount = 0;
-            break;
-        case SolveStart:
-            GameState.status = StatusNone;
-            GameState.mode = CreateMode;
-            break;
-        case SolveInProgress:
-        case SolveFinished:
-            // status stays, so a solver message and its red circle survive
-            // the return to the start.
-            RemovePlacedStones();
-            GameState.mode = SolveStart;
-            GameState.undo.undoCount = 0;
-            break;
-        default:
-            break;
-        }
-        update();
-    }
-
-    if (geom::HitsUpperButton(px, py, GameState.width)) {
-        switch (GameState.mode) {
-        case CreateMode:
-        case SolveFinished:
-            ResetBoard();
-            update();
-            break;
-        case SolveStart:
-            OnAutoSolve();
-            break;
-        case SolveInProgress:
-            if (TakeBackMove()) {
-                ClearMarks(*this);
-                update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
-            }
-            break;
-        default:
-            break;
-        }
-    }
+    SetCursorShown(false);
+    PressAt(point, true);
 }
 
 void CVandorView::OnRButtonDown(QPoint point)
 {
     grabMouse();
+    SetCursorShown(false);
+    // The right button never works the on-screen buttons.
+    PressAt(point, false);
+}
+
+void CVandorView::PressAt(QPoint point, bool left)
+{
     GameState.lastClickX = point.x();
     GameState.lastClickY = point.y();
     NormaliseUndoCount();
+    if (!left) {
+        PressGrid(*this, GivenBlack, PlacedBlack);
+        return;
+    }
+    PressGrid(*this, GivenWhite, PlacedWhite);
+    const int px = GameState.lastClickX;
+    const int py = GameState.lastClickY;
+    if (geom::HitsLowerButton(px, py, GameState.width))
+        PressLowerButton();
+    if (geom::HitsUpperButton(px, py, GameState.width))
+        PressUpperButton();
+}
 
-    // The right button never works the on-screen buttons.
-    PressGrid(*this, GivenBlack, PlacedBlack);
+void CVandorView::PressLowerButton()
+{
+    // Every mode has a lower button, and every one changes the mode.
+    ClearMarks(*this);
+    switch (GameState.mode) {
+    case CreateMode:
+        GameState.mode = SolveStart;
+        GameState.undo.undoCount = 0;
+        break;
+    case SolveStart:
+        GameState.status = StatusNone;
+        GameState.mode = CreateMode;
+        break;
+    case SolveInProgress:
+    case SolveFinished:
+        // status stays, so a solver message and its red circle survive
+        // the return to the start.
+        RemovePlacedStones();
+        GameState.mode = SolveStart;
+        GameState.undo.undoCount = 0;
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void CVandorView::PressUpperButton()
+{
+    switch (GameState.mode) {
+    case CreateMode:
+    case SolveFinished:
+        ResetBoard();
+        update();
+        break;
+    case SolveStart:
+        OnAutoSolve();
+        break;
+    case SolveInProgress:
+        if (TakeBackMove()) {
+            ClearMarks(*this);
+            update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void CVandorView::OnLButtonUp(QPoint)

@@ -13,6 +13,9 @@ inline const QColor kYellow(255, 255, 0);
 // second solution differs.
 inline const QColor kMarkRed(255, 0, 0);
 
+// The keyboard cursor: orange, unlike every colour of the atlas and the marks.
+inline const QColor kCursor(255, 140, 0);
+
 // Stones and squares of the printed page: black ink on white paper. The
 // window's stones are pictures of the atlas, drawn in the same two colours.
 inline const QColor kStoneInk(0, 0, 0);
