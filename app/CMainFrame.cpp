@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "res/Resources.h"
 #include "view/CVandorView.h"
+#include "view/WindowSettings.h"
 
 namespace {
 
@@ -38,6 +39,15 @@ const ViewRoute kViewRoutes[] = {
     {ID_TOOLS_URL_COPY, &CVandorView::OnUrlCopy},
     {ID_TOOLS_PZPRV3_LOAD, &CVandorView::OnPzprv3Load},
     {ID_TOOLS_GENERATE, &CVandorView::OnGeneratePuzzle},
+};
+
+// Checkable items: the view gets the state the item has been switched to.
+struct ToggleRoute {
+    int id;
+    void (CVandorView::*handler)(bool on);
+};
+const ToggleRoute kToggleRoutes[] = {
+    {ID_TOOLS_NOTIFY_SOLVED, &CVandorView::OnNotifySolved},
 };
 
 // Commands the application carries out when the view has none.
@@ -72,6 +82,19 @@ QAction* CMainFrame::NewCommand(const QString& text, int id)
     return action;
 }
 
+QAction* CMainFrame::NewToggle(const QString& text, int id, bool checked)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    for (const ToggleRoute& route : kToggleRoutes) {
+        if (route.id == id)
+            connect(action, &QAction::toggled, m_view, route.handler);
+    }
+    return action;
+}
+
 void CMainFrame::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
@@ -100,6 +123,8 @@ void CMainFrame::BuildMenus()
     tools->addAction(NewCommand(QStringLiteral("pzprv3ファイルを読み込む(&P)..."), ID_TOOLS_PZPRV3_LOAD));
     tools->addSeparator();
     tools->addAction(NewCommand(QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE));
+    tools->addSeparator();
+    tools->addAction(NewToggle(QStringLiteral("完成したら知らせる(&N)"), ID_TOOLS_NOTIFY_SOLVED, NotifyWhenSolved()));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(NewCommand(QStringLiteral("ﾙｰﾙ説明(&R)"), ID_HELP_RULES));
@@ -152,6 +177,14 @@ void CMainFrame::UpdateCaption()
 
 void CMainFrame::OnCommand(int id)
 {
+    for (const ToggleRoute& route : kToggleRoutes) {
+        if (route.id == id) {
+            // As the menu item does: switch it over, which tells the view.
+            if (QAction* action = FindCommand(id))
+                action->toggle();
+            return;
+        }
+    }
     for (const ViewRoute& route : kViewRoutes) {
         if (route.id == id) {
             (m_view->*route.handler)();

@@ -54,6 +54,8 @@ public slots:
     void OnUrlCopy();           // ExchangeCommands.cpp
     void OnPzprv3Load();        // ExchangeCommands.cpp
     void OnGeneratePuzzle();    // GenerateCommand.cpp
+    // The checkable items, with their new state.
+    void OnNotifySolved(bool on);  // DialogCommands.cpp
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +71,8 @@ private:
     // without the mouse capture (MouseInput.cpp).
     void PressAt(QPoint point, bool left);
     void PressLowerButton();
+    // 「正解です」 after a move by hand that filled the board correctly.
+    void AnnounceSolved();
     void PressUpperButton();
 
     // The keyboard cursor (KeyboardInput.cpp): its cell, 1-based and kept
