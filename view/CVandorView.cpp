@@ -188,6 +188,8 @@ void CVandorView::FitMainWindow()
         // A window the window manager has not framed yet has none to remember.
         m_normalDecoration = decoration;
     }
+    // The window cannot be made smaller than the board and its buttons.
+    frame->setMinimumSize(outer - decoration);
     frame->resize(outer - decoration);
     frame->raise();
 }
