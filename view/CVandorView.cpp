@@ -153,6 +153,9 @@ void CVandorView::ApplyPendingLayout()
     if (GameState.layoutState == 0 || GameState.refitPending == 1) {
         if (GameState.layoutState == 0)
             ResetBoard();
+        // A rebuilt board and a loaded one are what there is to lose from now.
+        if (GameState.layoutState == 1)
+            KeepBoard();
         FitMainWindow();
         GameState.refitPending = 0;
     }

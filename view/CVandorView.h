@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "model/Grid.h"
 #include "view/Geometry.h"
 
 class QPainter;
@@ -26,6 +27,13 @@ public:
     void OnLButtonUp(QPoint point);
     void OnRButtonDown(QPoint point);
     void OnRButtonUp(QPoint point);
+
+    // Before a command replaces the board (DiscardQuestion.cpp): true when
+    // nothing would be lost, or the user agreed to lose the stones put on it
+    // since the last load or save; false when the board must stay.
+    bool ConfirmDiscardBoard();
+    // After a successful save: the board as it is now is kept in a file.
+    void NoteBoardSaved();
 
     // Printing steps (Printing.cpp).
     bool OnPreparePrinting(QPrinter& printer);
@@ -82,6 +90,10 @@ private:
     void MoveCursor(int dx, int dy);
     void PressCursorCell(bool left);
 
+    // The board as last loaded, rebuilt or saved (DiscardQuestion.cpp).
+    void KeepBoard();
+    bool BoardWouldBeLost() const;
+
     void ApplyPendingLayout();
     // Where everything goes for the current size, worked out again only when
     // the size changes.
@@ -89,6 +101,7 @@ private:
     void FitMainWindow();
 
     geom::ViewLayout m_layout;
+    Grid m_keptBoard;
     QPoint m_cursor{1, 1};
     bool m_cursorShown = false;
 

@@ -25,7 +25,7 @@ const QString kAppName = QStringLiteral("vandor");
 void CVandorView::OnUrlLoad()
 {
     CUrlDlg dlg(window());
-    if (dlg.DoModal() != QDialog::Accepted)
+    if (dlg.DoModal() != QDialog::Accepted || !ConfirmDiscardBoard())
         return;
 
     // The givens replace the whole puzzle in create mode; the next paint
@@ -67,6 +67,8 @@ void CVandorView::OnPzprv3Load()
         return;
     }
 
+    if (!ConfirmDiscardBoard())
+        return;
     // Answer stones come in as placed stones in solve mode with no moves to
     // take back; a file without them opens in create mode.
     ApplyPuzzle(record);
