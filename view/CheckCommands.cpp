@@ -31,7 +31,7 @@ bool IsSolveMode(int mode)
 }
 
 // Runs the engine on its own copy of the givens; false when the user
-// cancelled.
+// cancelled or the engine stopped before it had an answer.
 bool RunEngine(QWidget* parent, const Grid& board, bool findUndecided, ExactResult& out)
 {
     const Grid givens = GivensOf(board);
@@ -44,8 +44,12 @@ bool RunEngine(QWidget* parent, const Grid& board, bool findUndecided, ExactResu
                                               options.cancel = &cancel;
                                               result = engine(givens, options);
                                           });
-    if (!finished || result.cancelled)
+    // A search that was cancelled or stopped early has proved nothing, so no
+    // verdict is shown, only that the search stopped.
+    if (!finished || result.cancelled) {
+        QMessageBox::information(parent, kAppName, QStringLiteral("調査を中止しました"));
         return false;
+    }
     out = std::move(result);
     return true;
 }

@@ -225,6 +225,25 @@ TEST_F(CheckCommandTest, FramesGoWithAModeChangeASizeChangeOrALoad)
     EXPECT_TRUE(Framed().empty()) << "size change";
 }
 
+TEST_F(CheckCommandTest, AnEngineThatStopsEarlyGivesNoVerdict)
+{
+    StartWith(kTwoSolutions, SolveStart);
+    Show();
+    const StateSummary before = StateSummary::Take();
+    // Stopped on its own (a limit, say), with a claim that must not be shown.
+    SetCheckEngine([](const Grid& puzzle, const ExactOptions&) {
+        ExactResult r;
+        r.cancelled = true;
+        r.solutions = 1;
+        r.first = puzzle;
+        return r;
+    });
+    EXPECT_EQ(Check(&CVandorView::OnCheckUnique), "調査を中止しました");
+    EXPECT_EQ(Check(&CVandorView::OnCheckAnswer), "調査を中止しました");
+    EXPECT_EQ(StateSummary::Take(), before);
+    EXPECT_TRUE(Framed().empty());
+}
+
 TEST_F(CheckCommandTest, CancellingALongCheckLeavesEverythingAsItWas)
 {
     StartWith(kTwoSolutions, SolveStart);
@@ -251,7 +270,7 @@ TEST_F(CheckCommandTest, CancellingALongCheckLeavesEverythingAsItWas)
         (view.get()->*command)();
         Settle();
         EXPECT_TRUE(progressShown);
-        EXPECT_TRUE(watch.texts.isEmpty()) << watch.texts.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(watch.texts, QStringList{QStringLiteral("調査を中止しました")});
         EXPECT_EQ(StateSummary::Take(), before);
         EXPECT_EQ(Framed(), kTwoSolutionsUndecided) << "the frames of the check before";
     }
