@@ -48,6 +48,7 @@ struct ToggleRoute {
 };
 const ToggleRoute kToggleRoutes[] = {
     {ID_TOOLS_NOTIFY_SOLVED, &CVandorView::OnNotifySolved},
+    {ID_TOOLS_SHOW_UNDECIDED, &CVandorView::OnShowUndecided},
 };
 
 // Commands the application carries out when the view has none.
@@ -124,6 +125,8 @@ void CMainFrame::BuildMenus()
     tools->addSeparator();
     tools->addAction(NewCommand(QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE));
     tools->addSeparator();
+    // Off at every start: a check on every edit is for authors who ask for it.
+    tools->addAction(NewToggle(QStringLiteral("未確定のマスを常に表示(&A)"), ID_TOOLS_SHOW_UNDECIDED, false));
     tools->addAction(NewToggle(QStringLiteral("完成したら知らせる(&N)"), ID_TOOLS_NOTIFY_SOLVED, NotifyWhenSolved()));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
@@ -188,6 +191,8 @@ void CMainFrame::OnCommand(int id)
     for (const ViewRoute& route : kViewRoutes) {
         if (route.id == id) {
             (m_view->*route.handler)();
+            // A load, a new puzzle or a new size may have changed the givens.
+            m_view->RefreshUndecided();
             return;
         }
     }

@@ -4,7 +4,10 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QString>
+#include <QThread>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <exception>
 #include <thread>
@@ -109,4 +112,45 @@ bool RunInBackground(QWidget* parent, const QString& label,
     if (failure)
         std::rethrow_exception(failure);
     return !cancelled;
+}
+
+LatestJob::~LatestJob()
+{
+    for (const Run& run : m_runs)
+        *run.cancel = true;
+    for (const Run& run : m_runs) {
+        run.thread->wait();
+        delete run.thread;
+    }
+}
+
+void LatestJob::Start(Work work, std::function<void()> done)
+{
+    Stop();
+    const int generation = m_generation;
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    auto ok = std::make_shared<bool>(false);
+    QThread* thread = QThread::create([work = std::move(work), cancel, ok] {
+        try {
+            work(*cancel);
+            *ok = true;
+        } catch (...) {
+        }
+    });
+    connect(thread, &QThread::finished, this, [this, thread, generation, ok, done = std::move(done)] {
+        m_runs.erase(std::remove_if(m_runs.begin(), m_runs.end(), [thread](const Run& r) { return r.thread == thread; }),
+                     m_runs.end());
+        thread->deleteLater();
+        if (generation == m_generation && *ok)
+            done();
+    });
+    m_runs.push_back({thread, cancel});
+    thread->start();
+}
+
+void LatestJob::Stop()
+{
+    ++m_generation;
+    for (const Run& run : m_runs)
+        *run.cancel = true;
 }

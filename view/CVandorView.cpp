@@ -108,7 +108,7 @@ void PaintCursor(QPainter& dc, QPoint cell)
 
 }  // namespace
 
-CVandorView::CVandorView(QWidget* parent) : QWidget(parent)
+CVandorView::CVandorView(QWidget* parent) : QWidget(parent), m_liveJob(new LatestJob(this))
 {
     // The board takes the keys of keyboard play.
     setFocusPolicy(Qt::StrongFocus);
@@ -158,6 +158,8 @@ void CVandorView::ApplyPendingLayout()
             KeepBoard();
         FitMainWindow();
         GameState.refitPending = 0;
+        // The board is only now the one loaded or rebuilt.
+        RefreshUndecided();
     }
     if (GameState.layoutState == 1)
         GameState.layoutState = 2;

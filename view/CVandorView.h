@@ -5,7 +5,11 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
 #include "model/Grid.h"
+#include "view/BackgroundTask.h"
 #include "view/Geometry.h"
 
 class QPainter;
@@ -64,6 +68,14 @@ public slots:
     void OnGeneratePuzzle();    // GenerateCommand.cpp
     // The checkable items, with their new state.
     void OnNotifySolved(bool on);  // DialogCommands.cpp
+    void OnShowUndecided(bool on); // CheckCommands.cpp
+
+public:
+    // While 未確定のマスを常に表示 is on: checks the givens again in the
+    // background when they changed since the last check, and frames the
+    // undecided cells once it has the answer (CheckCommands.cpp). Called
+    // after every press, key and command.
+    void RefreshUndecided();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,6 +90,7 @@ private:
     // A press at point as the left (left true) or right button would make it,
     // without the mouse capture (MouseInput.cpp).
     void PressAt(QPoint point, bool left);
+    void PressBoard(QPoint point, bool left);
     void PressLowerButton();
     // 「正解です」 after a move by hand that filled the board correctly.
     void AnnounceSolved();
@@ -102,6 +115,18 @@ private:
 
     geom::ViewLayout m_layout;
     Grid m_keptBoard;
+
+    // The background check of 未確定のマスを常に表示: the givens it checks
+    // (or checked), its undecided cells once ready, and whether the marks on
+    // the board are its own.
+    void ShowLiveMarks();
+    LatestJob* m_liveJob = nullptr;
+    bool m_showUndecided = false;
+    Grid m_liveGivens;
+    bool m_liveReady = false;
+    std::vector<std::uint8_t> m_liveUndecided;
+    bool m_liveMarksShown = false;
+
     QPoint m_cursor{1, 1};
     bool m_cursorShown = false;
 

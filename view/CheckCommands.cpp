@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "exact/AnswerCheck.h"
@@ -123,6 +124,7 @@ void CVandorView::OnCheckUnique()
     if (!RunEngine(window(), board, true, result) || !self)
         return;
 
+    m_liveMarksShown = false;
     QString text;
     if (result.solutions == 0) {
         text = QStringLiteral("この問題は成立していません");
@@ -160,6 +162,7 @@ void CVandorView::OnCheckAnswer()
     }
     // The rules' cells get frames, the stones unlike the answer a cross of
     // their own, so a wrong stone inside a framed block is still told apart.
+    m_liveMarksShown = false;
     SetMarks(board, report.marks);
     if (exact.solutions == 1) {
         AnswerReport wrong;
@@ -169,4 +172,68 @@ void CVandorView::OnCheckAnswer()
     }
     update();
     QMessageBox::information(window(), kAppName, AnswerMessage(report, exact));
+}
+
+void CVandorView::OnShowUndecided(bool on)
+{
+    m_showUndecided = on;
+    if (on) {
+        // A check of the board as it is, at once.
+        m_liveGivens = Grid();
+        RefreshUndecided();
+        return;
+    }
+    m_liveJob->Stop();
+    m_liveGivens = Grid();
+    if (m_liveMarksShown && GameState.checkMarkCount > 0) {
+        ClearCheckMarks();
+        update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+    }
+    m_liveMarksShown = false;
+}
+
+void CVandorView::RefreshUndecided()
+{
+    if (!m_showUndecided)
+        return;
+    const Grid givens = GivensOf(GridFromRecord(CapturePuzzle()));
+    if (givens.width < 1 || givens.height < 1)
+        return;
+    if (givens == m_liveGivens) {
+        // An edit took the marks off, the givens are the same: put them back.
+        if (m_liveReady && GameState.checkMarkCount == 0)
+            ShowLiveMarks();
+        return;
+    }
+    m_liveGivens = givens;
+    m_liveReady = false;
+    auto result = std::make_shared<ExactResult>();
+    const ExactEngine engine = g_engine;
+    m_liveJob->Start(
+        [result, givens, engine](const std::atomic<bool>& cancel) {
+            ExactOptions options;
+            options.findUndecided = true;
+            options.cancel = &cancel;
+            *result = engine(givens, options);
+        },
+        [this, result] {
+            // A search that stopped early proved nothing: no marks.
+            m_liveUndecided = result->cancelled || result->solutions < 2 ? std::vector<std::uint8_t>()
+                                                                           : result->undecided;
+            m_liveReady = true;
+            ShowLiveMarks();
+        });
+}
+
+void CVandorView::ShowLiveMarks()
+{
+    // Marks of another check stay until an edit takes them off.
+    if (GameState.checkMarkCount > 0 && !m_liveMarksShown)
+        return;
+    const Grid board = GridFromRecord(CapturePuzzle());
+    if (GivensOf(board) != m_liveGivens)
+        return;
+    SetMarks(board, m_liveUndecided);
+    m_liveMarksShown = true;
+    update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
 }

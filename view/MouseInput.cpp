@@ -176,6 +176,12 @@ void CVandorView::OnRButtonDown(QPoint point)
 
 void CVandorView::PressAt(QPoint point, bool left)
 {
+    PressBoard(point, left);
+    RefreshUndecided();
+}
+
+void CVandorView::PressBoard(QPoint point, bool left)
+{
     GameState.lastClickX = point.x();
     GameState.lastClickY = point.y();
     NormaliseUndoCount();

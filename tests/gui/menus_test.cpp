@@ -142,6 +142,7 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                     kSeparator,
                     {QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE, QKeySequence()},
                     kSeparator,
+                    {QStringLiteral("未確定のマスを常に表示(&A)"), ID_TOOLS_SHOW_UNDECIDED, QKeySequence()},
                     {QStringLiteral("完成したら知らせる(&N)"), ID_TOOLS_NOTIFY_SOLVED, QKeySequence()},
                 });
     ExpectItems(ItemsOf(bar[3]->menu()),
@@ -157,7 +158,8 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
         for (const QAction* a : menu->actions()) {
             EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
             // Only the ﾂｰﾙ menu's switches have a check mark.
-            const bool toggle = a->data().toInt() == ID_TOOLS_NOTIFY_SOLVED;
+            const bool toggle =
+                a->data().toInt() == ID_TOOLS_NOTIFY_SOLVED || a->data().toInt() == ID_TOOLS_SHOW_UNDECIDED;
             EXPECT_EQ(a->isCheckable(), toggle) << a->text().toStdString();
         }
 }
