@@ -33,6 +33,7 @@ const ViewRoute kViewRoutes[] = {
     {ID_HELP_RULES, &CVandorView::OnHelpRules},
     {ID_HELP_CREATE, &CVandorView::OnHelpCreate},
     {ID_HELP_SOLVE, &CVandorView::OnHelpSolve},
+    {ID_HELP_TOOLS, &CVandorView::OnHelpTools},
     {ID_TOOLS_CHECK_UNIQUE, &CVandorView::OnCheckUnique},
     {ID_TOOLS_CHECK_ANSWER, &CVandorView::OnCheckAnswer},
     {ID_TOOLS_URL_LOAD, &CVandorView::OnUrlLoad},
@@ -134,6 +135,7 @@ void CMainFrame::BuildMenus()
     help->addSeparator();
     help->addAction(NewCommand(QStringLiteral("操作説明(作成時)(&M)"), ID_HELP_CREATE));
     help->addAction(NewCommand(QStringLiteral("操作説明(解答時)(&A)"), ID_HELP_SOLVE));
+    help->addAction(NewCommand(QStringLiteral("ﾂｰﾙの説明(&T)"), ID_HELP_TOOLS));
     help->addSeparator();
     help->addAction(NewCommand(QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"), ID_APP_ABOUT));
 }

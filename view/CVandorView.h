@@ -56,6 +56,7 @@ public slots:
     void OnHelpRules();         // DialogCommands.cpp
     void OnHelpCreate();        // DialogCommands.cpp
     void OnHelpSolve();         // DialogCommands.cpp
+    void OnHelpTools();         // DialogCommands.cpp
     void OnFilePrint();         // Printing.cpp
     void OnFilePrintPreview();  // Printing.cpp
 

@@ -38,6 +38,12 @@ void CVandorView::OnHelpSolve()
     dlg.DoModal();
 }
 
+void CVandorView::OnHelpTools()
+{
+    CToolsHelpDlg dlg(window());
+    dlg.DoModal();
+}
+
 void CVandorView::OnNotifySolved(bool on)
 {
     SetNotifyWhenSolved(on);
