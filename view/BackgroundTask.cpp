@@ -50,6 +50,16 @@ protected:
     }
 };
 
+// A busy indicator (no range) that only the user closes.
+void SetUpProgress(QProgressDialog& dialog)
+{
+    dialog.setWindowTitle(QStringLiteral("vandor"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+}
+
 }  // namespace
 
 bool RunInBackground(QWidget* parent, const QString& label,
@@ -84,11 +94,7 @@ bool RunInBackground(QWidget* parent, const QString& label,
     bool cancelled = false;
     if (!done) {
         QProgressDialog dialog(label, QStringLiteral("キャンセル"), 0, 0, parent);
-        dialog.setWindowTitle(QStringLiteral("vandor"));
-        dialog.setWindowModality(Qt::ApplicationModal);
-        dialog.setMinimumDuration(0);
-        dialog.setAutoClose(false);
-        dialog.setAutoReset(false);
+        SetUpProgress(dialog);
         // The button and closing the dialog say canceled; Escape only rejects.
         const auto stop = [&] {
             cancelled = true;
