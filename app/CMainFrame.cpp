@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "res/Resources.h"
 #include "view/CVandorView.h"
+#include "view/WindowSettings.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ const ViewRoute kViewRoutes[] = {
     {ID_HELP_RULES, &CVandorView::OnHelpRules},
     {ID_HELP_CREATE, &CVandorView::OnHelpCreate},
     {ID_HELP_SOLVE, &CVandorView::OnHelpSolve},
+    {ID_HELP_TOOLS, &CVandorView::OnHelpTools},
     {ID_TOOLS_CHECK_UNIQUE, &CVandorView::OnCheckUnique},
     {ID_TOOLS_CHECK_ANSWER, &CVandorView::OnCheckAnswer},
     {ID_TOOLS_URL_LOAD, &CVandorView::OnUrlLoad},
@@ -39,6 +41,16 @@ const ViewRoute kViewRoutes[] = {
     {ID_TOOLS_PZPRV3_LOAD, &CVandorView::OnPzprv3Load},
     {ID_TOOLS_PZPRV3_SAVE, &CVandorView::OnPzprv3Save},
     {ID_TOOLS_GENERATE, &CVandorView::OnGeneratePuzzle},
+};
+
+// Checkable items: the view gets the state the item has been switched to.
+struct ToggleRoute {
+    int id;
+    void (CVandorView::*handler)(bool on);
+};
+const ToggleRoute kToggleRoutes[] = {
+    {ID_TOOLS_NOTIFY_SOLVED, &CVandorView::OnNotifySolved},
+    {ID_TOOLS_SHOW_UNDECIDED, &CVandorView::OnShowUndecided},
 };
 
 // Commands the application carries out when the view has none.
@@ -58,6 +70,8 @@ CMainFrame::CMainFrame(CVandorApp* app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_view(new CVandorView(this))
 {
     setCentralWidget(m_view);
+    // The keys of keyboard play go to the board.
+    m_view->setFocus();
     setWindowIcon(QIcon(QPixmap(res::kIcon)));
     BuildMenus();
     BuildAccelerators();
@@ -68,6 +82,19 @@ QAction* CMainFrame::NewCommand(const QString& text, int id)
     auto* action = new QAction(text, this);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    return action;
+}
+
+QAction* CMainFrame::NewToggle(const QString& text, int id, bool checked)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    for (const ToggleRoute& route : kToggleRoutes) {
+        if (route.id == id)
+            connect(action, &QAction::toggled, m_view, route.handler);
+    }
     return action;
 }
 
@@ -100,12 +127,17 @@ void CMainFrame::BuildMenus()
     tools->addAction(NewCommand(QStringLiteral("pzprv3ファイルに保存(&V)..."), ID_TOOLS_PZPRV3_SAVE));
     tools->addSeparator();
     tools->addAction(NewCommand(QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE));
+    tools->addSeparator();
+    // Off at every start: a check on every edit is for authors who ask for it.
+    tools->addAction(NewToggle(QStringLiteral("未確定のマスを常に表示(&A)"), ID_TOOLS_SHOW_UNDECIDED, false));
+    tools->addAction(NewToggle(QStringLiteral("完成したら知らせる(&N)"), ID_TOOLS_NOTIFY_SOLVED, NotifyWhenSolved()));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(NewCommand(QStringLiteral("ﾙｰﾙ説明(&R)"), ID_HELP_RULES));
     help->addSeparator();
     help->addAction(NewCommand(QStringLiteral("操作説明(作成時)(&M)"), ID_HELP_CREATE));
     help->addAction(NewCommand(QStringLiteral("操作説明(解答時)(&A)"), ID_HELP_SOLVE));
+    help->addAction(NewCommand(QStringLiteral("ﾂｰﾙの説明(&T)"), ID_HELP_TOOLS));
     help->addSeparator();
     help->addAction(NewCommand(QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"), ID_APP_ABOUT));
 }
@@ -152,9 +184,19 @@ void CMainFrame::UpdateCaption()
 
 void CMainFrame::OnCommand(int id)
 {
+    for (const ToggleRoute& route : kToggleRoutes) {
+        if (route.id == id) {
+            // As the menu item does: switch it over, which tells the view.
+            if (QAction* action = FindCommand(id))
+                action->toggle();
+            return;
+        }
+    }
     for (const ViewRoute& route : kViewRoutes) {
         if (route.id == id) {
             (m_view->*route.handler)();
+            // A load, a new puzzle or a new size may have changed the givens.
+            m_view->RefreshUndecided();
             return;
         }
     }

@@ -31,6 +31,9 @@ private:
     void BuildMenus();
     void BuildAccelerators();
     QAction* NewCommand(const QString& text, int id);
+    // A checkable item; switching it over calls the view's handler with the
+    // new state.
+    QAction* NewToggle(const QString& text, int id, bool checked);
 
     CVandorApp* m_app;
     CVandorView* m_view;

@@ -18,6 +18,9 @@ CVandorApp::~CVandorApp()
 bool CVandorApp::InitInstance(const QStringList&)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vandor"));
+    // The settings the window keeps live under this name (tests set their own).
+    if (QCoreApplication::organizationName().isEmpty())
+        QCoreApplication::setOrganizationName(QStringLiteral("vandor"));
     QCoreApplication::setApplicationVersion(QLatin1String(version::kVersion));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QLatin1String(version::kDesktopId));

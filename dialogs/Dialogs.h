@@ -1,5 +1,5 @@
-// The five modal dialogs: board size, rules, the two operation help texts
-// and the About box. DoModal shows the dialog and returns QDialog::Accepted
+// The modal dialogs: board size, rules, the two operation help texts, the
+// help of the ﾂｰﾙ menu and the About box. DoModal shows the dialog and returns QDialog::Accepted
 // for OK, QDialog::Rejected otherwise (Cancel, Escape, the close box).
 // Each is laid out from its template in dialog units (DialogTemplate.h) and
 // has a fixed size.
@@ -55,6 +55,15 @@ class CSolveHelpDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CSolveHelpDlg(QWidget* parent = nullptr);
+    int DoModal();
+};
+
+// The help of the ﾂｰﾙ menu: each item, the keys of keyboard play and the
+// colours of the marks, in the style of the two above.
+class CToolsHelpDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CToolsHelpDlg(QWidget* parent = nullptr);
     int DoModal();
 };
 

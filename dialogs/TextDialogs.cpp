@@ -1,4 +1,4 @@
-// The rules, the two operation help texts and the About box: fixed text and
+// The rules, the operation help texts, the help of the ﾂｰﾙ menu and the About box: fixed text and
 // an OK button, nothing else. The ideographic spaces inside the help texts
 // line the colons up.
 #include <QLabel>
@@ -84,7 +84,31 @@ const TextTemplate kSolveHelp = {
     },
 };
 
+// What each item of the ﾂｰﾙ menu does, the keys of keyboard play and what
+// the marks on the board mean.
+const TextTemplate kToolsHelp = {
+    u"ﾂｰﾙの説明", 270, 200, {231, 180, 32, 14},
+    {
+        {{7, 7, 256, 8}, u"「解の一意性を調べる」：答えがひとつだけかを調べます．決まらないマスに赤い枠．"},
+        {{7, 19, 256, 8}, u"「答え合わせ」：解答モードで盤面を調べます．"},
+        {{13, 28, 250, 8}, u"同じ色の２×２と分かれた石に赤い枠，答えと違う石に赤い×．"},
+        {{7, 40, 256, 8}, u"「ヒント」：次に決まるマスを青い印で示します．"},
+        {{7, 52, 256, 8}, u"「URLから読み込む」「URLをコピー」：問題をURLで読み書きします．"},
+        {{7, 64, 256, 8}, u"「pzprv3ファイルを読み込む」「pzprv3ファイルに保存」：pzprv3形式で読み書きします．"},
+        {{7, 76, 256, 8}, u"「問題を自動作成」：答えがひとつだけの問題を作ります．"},
+        {{7, 88, 256, 8}, u"「未確定のマスを常に表示」：作成中，決まらないマスを赤い枠で示し続けます．"},
+        {{7, 100, 256, 8}, u"「完成したら知らせる」：盤面を正しく埋めると「正解です」と知らせます．"},
+        {{7, 116, 256, 8}, u"矢印キー：カーソル（だいだい色の枠）を動かします．"},
+        {{13, 125, 250, 8}, u"スペース：左クリック　Shift+スペース，X：右クリック　Esc：カーソルを消します．"},
+        {{7, 141, 256, 8}, u"赤い枠：決まらないマス，ルールに反するマス　赤い×：答えと違う石"},
+        {{7, 153, 256, 8}, u"青い印：ヒントのマス　赤い円：自動解答で別解と違うマス"},
+    },
+};
+
 }  // namespace
+
+CToolsHelpDlg::CToolsHelpDlg(QWidget* parent) : QDialog(parent) { BuildTextDialog(*this, kToolsHelp); }
+int CToolsHelpDlg::DoModal() { return exec(); }
 
 CRulesDlg::CRulesDlg(QWidget* parent) : QDialog(parent) { BuildTextDialog(*this, kRules); }
 int CRulesDlg::DoModal() { return exec(); }

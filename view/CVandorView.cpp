@@ -1,7 +1,5 @@
 #include "view/CVandorView.h"
 
-#include <algorithm>
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -9,17 +7,15 @@
 #include "model/GameState.h"
 #include "model/StatusText.h"
 #include "res/Resources.h"
+#include "view/CheckMarks.h"
 #include "view/Geometry.h"
+#include "view/Palette.h"
 
 namespace {
 
-const QColor kTeal(0, 128, 128);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-
-void CopyPiece(QPainter& dc, int x, int y, const QPixmap& atlasPixmap, const atlas::Piece& piece)
+void CopyPiece(QPainter& dc, geom::Point at, const QPixmap& atlasPixmap, const atlas::Piece& piece)
 {
-    dc.drawPixmap(QPoint(x, y), atlasPixmap, QRect(piece.x, piece.y, piece.width, piece.height));
+    dc.drawPixmap(QPoint(at.x, at.y), atlasPixmap, QRect(piece.x, piece.y, piece.width, piece.height));
 }
 
 // The lower and upper button of each mode; false for modes without buttons.
@@ -34,9 +30,89 @@ bool ButtonsFor(int mode, atlas::Piece& lower, atlas::Piece& upper)
     }
 }
 
+// Background: only the areas that no picture covers.
+void PaintBackground(QPainter& dc, const geom::ViewLayout& layout)
+{
+    for (const geom::Rect& r : layout.background)
+        dc.fillRect(geom::ToQRect(r), palette::kTeal);
+}
+
+void PaintStatus(QPainter& dc, const geom::ViewLayout& layout, const QFont& font)
+{
+    const char* text = StatusText(GameState.status);
+    if (!text)
+        return;
+    dc.setFont(font);
+    dc.setPen(palette::kYellow);
+    // The status origin is the top left of the text, not its baseline.
+    dc.drawText(QPoint(layout.status.x, layout.status.y + dc.fontMetrics().ascent()), QString::fromUtf8(text));
+}
+
+// Cells, column by column.
+void PaintCells(QPainter& dc, const geom::ViewLayout& layout, const QPixmap& atlasPixmap)
+{
+    for (int x = 1; x <= layout.columns; ++x) {
+        for (int y = 1; y <= layout.rows; ++y) {
+            int pieceY = 0;
+            if (atlas::CellPieceY(GameState.board[x][y].code, pieceY))
+                CopyPiece(dc, {geom::CellLeft(x), geom::CellTop(y)}, atlasPixmap,
+                          {atlas::kCellX, pieceY, geom::kCellPicture, geom::kCellPicture});
+        }
+    }
+}
+
+void PaintButtons(QPainter& dc, const geom::ViewLayout& layout, const QPixmap& atlasPixmap)
+{
+    atlas::Piece lower{}, upper{};
+    if (ButtonsFor(GameState.mode, lower, upper)) {
+        CopyPiece(dc, layout.lowerButton, atlasPixmap, lower);
+        CopyPiece(dc, layout.upperButton, atlasPixmap, upper);
+    }
+    CopyPiece(dc, layout.label, atlasPixmap, GameState.mode == CreateMode ? atlas::kCreateLabel : atlas::kSolveLabel);
+}
+
+// Cells marked by a check of the ﾂｰﾙ menu.
+void PaintMarks(QPainter& dc, const geom::ViewLayout& layout)
+{
+    if (GameState.checkMarkCount <= 0)
+        return;
+    for (int x = 1; x <= layout.columns; ++x)
+        for (int y = 1; y <= layout.rows; ++y)
+            PaintCheckMarks(dc, GameState.checkMarks[x][y], x, y);
+}
+
+void PaintSecondSolution(QPainter& dc)
+{
+    if (GameState.status != StatusMultipleSolutions)
+        return;
+    const geom::Rect box = geom::CellRect(GameState.altCell.x, GameState.altCell.y);
+    dc.save();
+    dc.setPen(QPen(palette::kMarkRed, 2));
+    dc.setBrush(Qt::NoBrush);
+    // The pen is centred on the outline of the ellipse inscribed in the box.
+    dc.drawEllipse(QRectF(box.left, box.top, box.width(), box.height()).adjusted(0.5, 0.5, -0.5, -0.5));
+    dc.restore();
+}
+
+// The keyboard cursor: a frame kCursorWidth wide just inside a check's frame,
+// so both can be seen on one cell.
+void PaintCursor(QPainter& dc, QPoint cell)
+{
+    const geom::Rect r = geom::CursorRect(cell.x(), cell.y());
+    const int t = geom::kCursorWidth;
+    dc.fillRect(r.left, r.top, r.width(), t, palette::kCursor);
+    dc.fillRect(r.left, r.bottom - t, r.width(), t, palette::kCursor);
+    dc.fillRect(r.left, r.top + t, t, r.height() - 2 * t, palette::kCursor);
+    dc.fillRect(r.right - t, r.top + t, t, r.height() - 2 * t, palette::kCursor);
+}
+
 }  // namespace
 
-CVandorView::CVandorView(QWidget* parent) : QWidget(parent) {}
+CVandorView::CVandorView(QWidget* parent) : QWidget(parent), m_liveJob(new LatestJob(this))
+{
+    // The board takes the keys of keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void CVandorView::paintEvent(QPaintEvent*)
 {
@@ -46,89 +122,54 @@ void CVandorView::paintEvent(QPaintEvent*)
 
 void CVandorView::OnDraw(QPainter& dc)
 {
+    ApplyPendingLayout();
+    const geom::ViewLayout& layout = Layout();
+
     // Text is drawn on an opaque teal background, so a new status line covers
     // the old one.
     dc.setBackgroundMode(Qt::OpaqueMode);
-    dc.setBackground(kTeal);
-
-    // Layout: rebuild the board after a size change, fit the window after a
-    // rebuild or a load.
-    if (GameState.layoutState == 0 || GameState.refitPending == 1) {
-        if (GameState.layoutState == 0)
-            ResetBoard();
-        FitMainWindow();
-        GameState.refitPending = 0;
-    }
-    if (GameState.layoutState == 1)
-        GameState.layoutState = 2;
-
-    const int w = GameState.width;
-    const int h = GameState.height;
-
-    // Background: only the areas that no picture covers.
-    for (int i = 0; i < geom::kBackgroundRects; ++i)
-        dc.fillRect(geom::ToQRect(geom::PaintedBackgroundRect(i, w, h)), kTeal);
+    dc.setBackground(palette::kTeal);
 
     // Loading through QPixmap goes through the pixmap cache, so this decodes
     // the atlas once, not on every paint. Until it is there nothing is copied.
     const QPixmap atlasPixmap(res::kAtlas);
 
-    CopyPiece(dc, geom::kTitle1X, geom::kTitle1Y, atlasPixmap, atlas::kTitle1);
-    CopyPiece(dc, geom::kTitle2X, geom::kTitle2Y, atlasPixmap, atlas::kTitle2);
+    PaintBackground(dc, layout);
+    CopyPiece(dc, layout.title1, atlasPixmap, atlas::kTitle1);
+    CopyPiece(dc, layout.title2, atlasPixmap, atlas::kTitle2);
+    PaintStatus(dc, layout, font());
+    PaintCells(dc, layout, atlasPixmap);
+    PaintButtons(dc, layout, atlasPixmap);
+    PaintMarks(dc, layout);
+    PaintSecondSolution(dc);
+    if (m_cursorShown)
+        PaintCursor(dc, CursorCell());
+}
 
-    if (const char* text = StatusText(GameState.status)) {
-        dc.setFont(font());
-        dc.setPen(kYellow);
-        // The status origin is the top left of the text, not its baseline.
-        dc.drawText(QPoint(geom::kStatusX, geom::kStatusY + dc.fontMetrics().ascent()), QString::fromUtf8(text));
+// Rebuilds the board after a size change and fits the window after a rebuild
+// or a load.
+void CVandorView::ApplyPendingLayout()
+{
+    if (GameState.layoutState == 0 || GameState.refitPending == 1) {
+        if (GameState.layoutState == 0)
+            ResetBoard();
+        // A rebuilt board and a loaded one are what there is to lose from now.
+        if (GameState.layoutState == 1)
+            KeepBoard();
+        FitMainWindow();
+        GameState.refitPending = 0;
+        // The board is only now the one loaded or rebuilt.
+        RefreshUndecided();
     }
+    if (GameState.layoutState == 1)
+        GameState.layoutState = 2;
+}
 
-    // Cells, column by column. A corrupt size must not walk off the array.
-    const int lastX = std::min(w, kBoardCells - 2);
-    const int lastY = std::min(h, kBoardCells - 2);
-    for (int x = 1; x <= lastX; ++x) {
-        for (int y = 1; y <= lastY; ++y) {
-            int pieceY = 0;
-            if (atlas::CellPieceY(GameState.board[x][y].code, pieceY))
-                CopyPiece(dc, geom::CellLeft(x), geom::CellTop(y), atlasPixmap,
-                          {atlas::kCellX, pieceY, geom::kCellPicture, geom::kCellPicture});
-        }
-    }
-
-    const int buttonX = geom::ButtonColumnX(w);
-    atlas::Piece lower{}, upper{};
-    if (ButtonsFor(GameState.mode, lower, upper)) {
-        CopyPiece(dc, buttonX, geom::kLowerButtonY, atlasPixmap, lower);
-        CopyPiece(dc, buttonX, geom::kUpperButtonY, atlasPixmap, upper);
-    }
-    CopyPiece(dc, buttonX, geom::kLabelY, atlasPixmap,
-              GameState.mode == CreateMode ? atlas::kCreateLabel : atlas::kSolveLabel);
-
-    // Cells marked by a check of the ﾂｰﾙ menu.
-    if (GameState.checkMarkCount > 0) {
-        for (int x = 1; x <= lastX; ++x) {
-            for (int y = 1; y <= lastY; ++y) {
-                if (!GameState.checkMarks[x][y])
-                    continue;
-                const geom::Rect in = geom::CellInsideRect(x, y);
-                const int t = geom::kCheckMarkWidth;
-                dc.fillRect(in.left, in.top, in.width(), t, kRed);
-                dc.fillRect(in.left, in.bottom - t, in.width(), t, kRed);
-                dc.fillRect(in.left, in.top + t, t, in.height() - 2 * t, kRed);
-                dc.fillRect(in.right - t, in.top + t, t, in.height() - 2 * t, kRed);
-            }
-        }
-    }
-
-    if (GameState.status == StatusMultipleSolutions) {
-        const geom::Rect box = geom::CellRect(GameState.altCell.x, GameState.altCell.y);
-        dc.save();
-        dc.setPen(QPen(kRed, 2));
-        dc.setBrush(Qt::NoBrush);
-        // The pen is centred on the outline of the ellipse inscribed in the box.
-        dc.drawEllipse(QRectF(box.left, box.top, box.width(), box.height()).adjusted(0.5, 0.5, -0.5, -0.5));
-        dc.restore();
-    }
+const geom::ViewLayout& CVandorView::Layout()
+{
+    if (m_layout.width != GameState.width || m_layout.height != GameState.height)
+        m_layout = geom::LayoutFor(GameState.width, GameState.height, kBoardCells - 2);
+    return m_layout;
 }
 
 void CVandorView::FitMainWindow()
@@ -152,6 +193,8 @@ void CVandorView::FitMainWindow()
         // A window the window manager has not framed yet has none to remember.
         m_normalDecoration = decoration;
     }
+    // The window cannot be made smaller than the board and its buttons.
+    frame->setMinimumSize(outer - decoration);
     frame->resize(outer - decoration);
     frame->raise();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/Dialogs.h"
 #include "model/GameState.h"
 #include "view/CVandorView.h"
+#include "view/WindowSettings.h"
 
 void CVandorView::OnBoardSize()
 {
@@ -35,4 +36,15 @@ void CVandorView::OnHelpSolve()
 {
     CSolveHelpDlg dlg(window());
     dlg.DoModal();
+}
+
+void CVandorView::OnHelpTools()
+{
+    CToolsHelpDlg dlg(window());
+    dlg.DoModal();
+}
+
+void CVandorView::OnNotifySolved(bool on)
+{
+    SetNotifyWhenSolved(on);
 }

@@ -27,7 +27,7 @@ const QString kAppName = QStringLiteral("vandor");
 void CVandorView::OnUrlLoad()
 {
     CUrlDlg dlg(window());
-    if (dlg.DoModal() != QDialog::Accepted)
+    if (dlg.DoModal() != QDialog::Accepted || !ConfirmDiscardBoard())
         return;
 
     // The givens replace the whole puzzle in create mode; the paint fits
@@ -65,6 +65,8 @@ void CVandorView::OnPzprv3Load()
         return;
     }
 
+    if (!ConfirmDiscardBoard())
+        return;
     // Answer stones come in as placed stones in solve mode with no moves to
     // take back; a file without them opens in create mode.
     ApplyPuzzle(record);
@@ -84,8 +86,10 @@ bool CVandorView::SavePzprv3To(const QString& path)
     // the board, the mode and the history stay as they are.
     std::string error;
     WriteError failure;
-    if (WritePzprv3File(QFile::encodeName(path).toStdString(), GridFromRecord(CapturePuzzle()), error, &failure))
+    if (WritePzprv3File(QFile::encodeName(path).toStdString(), GridFromRecord(CapturePuzzle()), error, &failure)) {
+        NoteBoardSaved();
         return true;
+    }
     QMessageBox::warning(window(), kAppName,
                          QStringLiteral("ファイル %1 に保存できませんでした。\n%2")
                              .arg(QDir::toNativeSeparators(path), WriteErrorMessage(failure)));

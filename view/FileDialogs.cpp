@@ -1,5 +1,6 @@
 #include "view/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 #include <utility>
@@ -24,21 +25,11 @@ PuzzlePathChooser& Pzprv3Chooser()
     return chooser;
 }
 
-QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode)
+QString RunPuzzleDialog(QWidget* owner, bool save)
 {
-    QFileDialog dialog(owner);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Data Files (*.vdr)"));
     // Typed without an extension, a name gets ".vdr"; replacing an existing
     // file is confirmed first (QFileDialog asks unless told not to).
-    dialog.setDefaultSuffix(QStringLiteral("vdr"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    return ChooseFile(owner, FileKind::Puzzle, save, QStringLiteral("Data Files (*.vdr)"), QStringLiteral("vdr"));
 }
 
 }  // namespace
@@ -47,28 +38,43 @@ QString ChoosePuzzleToLoad(QWidget* owner)
 {
     if (LoadChooser())
         return LoadChooser()(owner);
-    return RunFileDialog(owner, QFileDialog::AcceptOpen);
+    return RunPuzzleDialog(owner, false);
 }
 
 QString ChoosePuzzleToSave(QWidget* owner)
 {
     if (SaveChooser())
         return SaveChooser()(owner);
-    return RunFileDialog(owner, QFileDialog::AcceptSave);
+    return RunPuzzleDialog(owner, true);
 }
 
 QString ChoosePzprv3ToLoad(QWidget* owner)
 {
     if (Pzprv3Chooser())
         return Pzprv3Chooser()(owner);
+    return ChooseFile(owner, FileKind::Pzprv3, false, QStringLiteral("pzprv3 (*.pzprv3 *.txt)"));
+}
+
+QString ChooseFile(QWidget* owner, FileKind kind, bool save, const QString& filter, const QString& suffix)
+{
     QFileDialog dialog(owner);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("pzprv3 (*.pzprv3 *.txt)"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (!suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // Each kind of file opens where a file of that kind was chosen last time.
+    const QString folder = LastFolder(kind);
+    if (!folder.isEmpty() && QDir(folder).exists())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    if (files.isEmpty())
+        return QString();
+    RememberFolder(kind, files.first());
+    return files.first();
 }
 
 QString ChoosePzprv3ToSave(QWidget* owner)

@@ -24,7 +24,7 @@ const QString kAppName = QStringLiteral("vandor");
 void CVandorView::OnGeneratePuzzle()
 {
     CGenerateDlg dlg(window());
-    if (dlg.DoModal() != QDialog::Accepted)
+    if (dlg.DoModal() != QDialog::Accepted || !ConfirmDiscardBoard())
         return;
 
     GenerateOptions options;

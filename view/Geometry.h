@@ -29,6 +29,16 @@ constexpr Rect CellInsideRect(int x, int y)
 // A cell marked by a check gets a red frame this wide along the inside edge
 // of CellInsideRect, clear of the grid lines.
 constexpr int kCheckMarkWidth = 2;
+// The keyboard cursor: a frame this wide just inside the check mark's frame.
+constexpr int kCursorWidth = 2;
+constexpr Rect CursorRect(int x, int y)
+{
+    const Rect in = CellInsideRect(x, y);
+    return {in.left + kCheckMarkWidth, in.top + kCheckMarkWidth, in.right - kCheckMarkWidth,
+            in.bottom - kCheckMarkWidth};
+}
+// A wrong stone's cross runs corner to corner this far inside CellInsideRect.
+constexpr int kCrossMarkInset = 3;
 constexpr Rect BoardRect(int w, int h) { return {25, 50, kCellPitch * w + 25, kCellPitch * h + 50}; }
 
 // Title pieces and status line.
@@ -74,6 +84,40 @@ constexpr Rect PaintedBackgroundRect(int i, int w, int h)
 {
     const Rect r = BackgroundRect(i, w, h);
     return {r.left - 1, r.top - 1, r.right, r.bottom};
+}
+
+// Where the pieces of the window go for a board of w x h: worked out once
+// per size, painted from by every paint.
+struct Point {
+    int x, y;
+};
+struct ViewLayout {
+    int width = -1, height = -1;  // the size this layout is for
+    int columns = 0, rows = 0;    // the cells that are painted
+    Rect background[kBackgroundRects]{};
+    Point title1{}, title2{}, status{};
+    Point label{}, upperButton{}, lowerButton{};
+    Rect board{};
+};
+// maxCells: how many columns and rows the board array can hold, so a damaged
+// size never paints past it.
+constexpr ViewLayout LayoutFor(int w, int h, int maxCells)
+{
+    ViewLayout l;
+    l.width = w;
+    l.height = h;
+    l.columns = w < maxCells ? w : maxCells;
+    l.rows = h < maxCells ? h : maxCells;
+    for (int i = 0; i < kBackgroundRects; ++i)
+        l.background[i] = PaintedBackgroundRect(i, w, h);
+    l.title1 = {kTitle1X, kTitle1Y};
+    l.title2 = {kTitle2X, kTitle2Y};
+    l.status = {kStatusX, kStatusY};
+    l.label = {ButtonColumnX(w), kLabelY};
+    l.upperButton = {ButtonColumnX(w), kUpperButtonY};
+    l.lowerButton = {ButtonColumnX(w), kLowerButtonY};
+    l.board = BoardRect(w, h);
+    return l;
 }
 
 // Mouse hit areas; every comparison is strict.

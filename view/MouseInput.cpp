@@ -4,8 +4,14 @@
 // drawing happens in the next paint.
 #include "view/CVandorView.h"
 
+#include <QMessageBox>
+#include <QTimer>
+
+#include "exact/AnswerCheck.h"
+#include "io/PuzzleRecord.h"
 #include "model/GameState.h"
 #include "view/Geometry.h"
+#include "view/WindowSettings.h"
 
 namespace {
 
@@ -87,16 +93,17 @@ void ClearMarks(CVandorView& view)
 }
 
 // A press on the grid with the button whose stones are `given` and `placed`.
-void PressGrid(CVandorView& view, CellCode given, CellCode placed)
+// Returns true when it put a stone on an empty cell in a solve mode.
+bool PressGrid(CVandorView& view, CellCode given, CellCode placed)
 {
     const int px = GameState.lastClickX;
     const int py = GameState.lastClickY;
     if (!geom::HitsGrid(px, py, GameState.width, GameState.height))
-        return;
+        return false;
     const int c = geom::ColumnAt(px);
     const int r = geom::RowAt(py);
     if (!IsPlayableCell(c, r))
-        return;
+        return false;
 
     std::uint8_t& code = GameState.board[c][r].code;
     const QRect cellRect = geom::ToQRect(geom::CellRect(c, r));
@@ -104,11 +111,12 @@ void PressGrid(CVandorView& view, CellCode given, CellCode placed)
         code = code == Empty ? given : Empty;
         ClearMarks(view);
         view.update(cellRect);
-        return;
+        return false;
     }
 
     // Every solve mode records its edits, SolveFinished included.
-    if (code == Empty) {
+    const bool filled = code == Empty;
+    if (filled) {
         code = placed;
         AppendUndoRecord(c, r, Empty);
         ClearMarks(view);
@@ -125,6 +133,18 @@ void PressGrid(CVandorView& view, CellCode given, CellCode placed)
         ClearMarks(view);
         view.update();
     }
+    return filled;
+}
+
+// Whether every playable cell holds a stone and the stones obey the rules.
+// Placed stones never stand on a given, so the givens are kept too.
+bool BoardSolved()
+{
+    for (int x = 1; x <= GameState.width && x < kBoardCells - 1; ++x)
+        for (int y = 1; y <= GameState.height && y < kBoardCells - 1; ++y)
+            if (GameState.board[x][y].code == Empty)
+                return false;
+    return CheckAnswerRules(GridFromRecord(CapturePuzzle())).Correct();
 }
 
 void RemovePlacedStones()
@@ -142,71 +162,101 @@ void RemovePlacedStones()
 void CVandorView::OnLButtonDown(QPoint point)
 {
     grabMouse();
-    GameState.lastClickX = point.x();
-    GameState.lastClickY = point.y();
-    NormaliseUndoCount();
-
-    PressGrid(*this, GivenWhite, PlacedWhite);
-
-    const int px = GameState.lastClickX;
-    const int py = GameState.lastClickY;
-    if (geom::HitsLowerButton(px, py, GameState.width)) {
-        // Every mode has a lower button, and every one changes the mode.
-        ClearMarks(*this);
-        switch (GameState.mode) {
-        case CreateMode:
-            GameState.mode = SolveStart;
-            GameState.undo.undoCount = 0;
-            break;
-        case SolveStart:
-            GameState.status = StatusNone;
-            GameState.mode = CreateMode;
-            break;
-        case SolveInProgress:
-        case SolveFinished:
-            // status stays, so a solver message and its red circle survive
-            // the return to the start.
-            RemovePlacedStones();
-            GameState.mode = SolveStart;
-            GameState.undo.undoCount = 0;
-            break;
-        default:
-            break;
-        }
-        update();
-    }
-
-    if (geom::HitsUpperButton(px, py, GameState.width)) {
-        switch (GameState.mode) {
-        case CreateMode:
-        case SolveFinished:
-            ResetBoard();
-            update();
-            break;
-        case SolveStart:
-            OnAutoSolve();
-            break;
-        case SolveInProgress:
-            if (TakeBackMove()) {
-                ClearMarks(*this);
-                update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
-            }
-            break;
-        default:
-            break;
-        }
-    }
+    SetCursorShown(false);
+    PressAt(point, true);
 }
 
 void CVandorView::OnRButtonDown(QPoint point)
 {
     grabMouse();
+    SetCursorShown(false);
+    // The right button never works the on-screen buttons.
+    PressAt(point, false);
+}
+
+void CVandorView::PressAt(QPoint point, bool left)
+{
+    PressBoard(point, left);
+    RefreshUndecided();
+}
+
+void CVandorView::PressBoard(QPoint point, bool left)
+{
     GameState.lastClickX = point.x();
     GameState.lastClickY = point.y();
     NormaliseUndoCount();
+    const bool filled = PressGrid(*this, left ? GivenWhite : GivenBlack, left ? PlacedWhite : PlacedBlack);
+    if (filled && NotifyWhenSolved() && BoardSolved())
+        AnnounceSolved();
+    if (!left)
+        return;
+    const int px = GameState.lastClickX;
+    const int py = GameState.lastClickY;
+    if (geom::HitsLowerButton(px, py, GameState.width))
+        PressLowerButton();
+    if (geom::HitsUpperButton(px, py, GameState.width))
+        PressUpperButton();
+}
 
-    // The right button never works the on-screen buttons.
-    PressGrid(*this, GivenBlack, PlacedBlack);
+// Says so once the press has been handled and the board painted, so the box
+// never opens inside a mouse press with the mouse captured.
+void CVandorView::AnnounceSolved()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (mouseGrabber() == this)
+            releaseMouse();
+        repaint();
+        QMessageBox::information(window(), QStringLiteral("vandor"), QStringLiteral("正解です"));
+    });
+}
+
+void CVandorView::PressLowerButton()
+{
+    // Every mode has a lower button, and every one changes the mode.
+    ClearMarks(*this);
+    switch (GameState.mode) {
+    case CreateMode:
+        GameState.mode = SolveStart;
+        GameState.undo.undoCount = 0;
+        break;
+    case SolveStart:
+        GameState.status = StatusNone;
+        GameState.mode = CreateMode;
+        break;
+    case SolveInProgress:
+    case SolveFinished:
+        // status stays, so a solver message and its red circle survive
+        // the return to the start.
+        RemovePlacedStones();
+        GameState.mode = SolveStart;
+        GameState.undo.undoCount = 0;
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void CVandorView::PressUpperButton()
+{
+    switch (GameState.mode) {
+    case CreateMode:
+    case SolveFinished:
+        ResetBoard();
+        update();
+        break;
+    case SolveStart:
+        OnAutoSolve();
+        break;
+    case SolveInProgress:
+        if (TakeBackMove()) {
+            ClearMarks(*this);
+            update(geom::ToQRect(geom::BoardRect(GameState.width, GameState.height)));
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void CVandorView::OnLButtonUp(QPoint)

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "model/GameState.h"
+#include "view/Palette.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void DrawPrintPage(QPainter& dc)
     dc.setRenderHint(QPainter::Antialiasing, true);
     dc.setRenderHint(QPainter::TextAntialiasing, true);
 
-    const QPen pen(Qt::black, page::kPenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QPen pen(palette::kStoneInk, page::kPenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     dc.setPen(pen);
 
     const QFont font = TitleFont();
@@ -58,8 +59,8 @@ void DrawPrintPage(QPainter& dc)
     // damaged size from reading past it.
     const int w = std::clamp(static_cast<int>(GameState.width), 0, kBoardCells - 2);
     const int h = std::clamp(static_cast<int>(GameState.height), 0, kBoardCells - 2);
-    const QBrush squareBrush(Qt::white);
-    const QBrush blackStone(Qt::black);
+    const QBrush squareBrush(palette::kPaper);
+    const QBrush blackStone(palette::kStoneInk);
     for (int x = 1; x <= w; ++x) {
         for (int y = 1; y <= h; ++y) {
             const QRectF square(page::SquareLeft(x), page::SquareTop(y), page::kSquareSize, page::kSquareSize);

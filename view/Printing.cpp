@@ -13,6 +13,7 @@
 #include "view/CVandorView.h"
 #include "view/PrintPage.h"
 #include "view/Printing.h"
+#include "view/WindowSettings.h"
 
 namespace {
 
@@ -29,14 +30,22 @@ bool CVandorView::OnPreparePrinting(QPrinter& printer)
 {
     // Printing to a file (the only choice when no printer is installed)
     // starts from a file name rather than a bare folder.
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
-        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("vandor.pdf")));
+    // It starts in the folder a PDF file was last printed to.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+        const QString last = LastFolder(FileKind::Pdf);
+        const QDir folder = !last.isEmpty() && QDir(last).exists() ? QDir(last) : QDir::home();
+        printer.setOutputFileName(folder.filePath(QStringLiteral("vandor.pdf")));
+    }
 
     QPrintDialog dialog(&printer, this);
     // One page only: there is no range, selection or current page to pick.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, 1);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        RememberFolder(FileKind::Pdf, printer.outputFileName());
+    return true;
 }
 
 void CVandorView::OnBeginPrinting(QPainter&, QPrinter&) {}

@@ -43,6 +43,8 @@ void CVandorView::OnPuzzleSave()
         QMessageBox::warning(window(), QStringLiteral("vandor"),
                              QStringLiteral("ファイル %1 に保存できませんでした。\n%2")
                                  .arg(QDir::toNativeSeparators(path), WriteErrorMessage(failure)));
+    } else {
+        NoteBoardSaved();
     }
     update();
 }

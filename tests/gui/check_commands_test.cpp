@@ -21,22 +21,51 @@ bool IsRed(QRgb p)
     return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
 }
 
-// The cells with a red frame in the shot. A frame is the two pixel wide ring
-// along the inside of the cell's 23 x 23 picture: 4 * 2 * 23 - 4 * 4 pixels.
+// Red pixels of cell (c, r) on the two pixel wide ring along the inside of
+// its 23 x 23 picture (ring true), or inside that ring (ring false).
+int RedPixels(const QImage& shot, int c, int r, bool ring)
+{
+    int red = 0;
+    for (int y = 24 * r + 27; y < 24 * r + 50; ++y)
+        for (int x = 24 * c + 2; x < 24 * c + 25; ++x) {
+            const bool onRing = x < 24 * c + 4 || x > 24 * c + 22 || y < 24 * r + 29 || y > 24 * r + 47;
+            red += onRing == ring && IsRed(shot.pixel(x, y));
+        }
+    return red;
+}
+
+// The cells with a red frame in the shot: the whole ring, 4 * 2 * 23 - 4 * 4
+// pixels, or none of it.
 Cells FramedCells(const QImage& shot)
 {
     Cells framed;
     for (int c = 1; c <= GameState.width; ++c)
         for (int r = 1; r <= GameState.height; ++r) {
-            int red = 0;
-            for (int y = 24 * r + 27; y < 24 * r + 50; ++y)
-                for (int x = 24 * c + 2; x < 24 * c + 25; ++x)
-                    red += IsRed(shot.pixel(x, y));
+            const int red = RedPixels(shot, c, r, true);
             EXPECT_TRUE(red == 0 || red == 168) << "cell " << c << "," << r << ": " << red << " red pixels";
             if (red > 0)
                 framed.insert({c, r});
         }
     return framed;
+}
+
+// The cells with a red cross inside the ring: red through the centre and
+// along both diagonals.
+Cells CrossedCells(const QImage& shot)
+{
+    Cells crossed;
+    for (int c = 1; c <= GameState.width; ++c)
+        for (int r = 1; r <= GameState.height; ++r) {
+            const int left = 24 * c + 2, top = 24 * r + 27;  // the picture's inside
+            const bool cross = IsRed(shot.pixel(left + 11, top + 11)) && IsRed(shot.pixel(left + 6, top + 6)) &&
+                               IsRed(shot.pixel(left + 16, top + 6)) && IsRed(shot.pixel(left + 6, top + 16)) &&
+                               IsRed(shot.pixel(left + 16, top + 16));
+            if (cross)
+                crossed.insert({c, r});
+            else
+                EXPECT_EQ(RedPixels(shot, c, r, false), 0) << "cell " << c << "," << r << " has red but no cross";
+        }
+    return crossed;
 }
 
 // Pixels on the grid lines that differ between two shots.
@@ -148,9 +177,13 @@ TEST_F(CheckCommandTest, AnswerCheckNamesWhatIsWrongAndFramesItThenSaysCorrect)
             RightCell(c, r);
     const StateSummary before = StateSummary::Take();
     EXPECT_EQ(Check(&CVandorView::OnCheckAnswer),
-              "同じ色の 2×2 が 1 か所あります\n答えと違う石が 1 個あります\n空いているマスが 13 個あります");
+              "同じ色の 2×2 が 1 か所あります（赤い枠）\n答えと違う石が 1 個あります（赤い×）\n"
+              "空いているマスが 13 個あります");
     EXPECT_EQ(StateSummary::Take(), before);
-    EXPECT_EQ(Framed(), (Cells{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
+    // The wrong stone inside the block keeps the block's frame and has its cross.
+    const QImage shot = view->grab().toImage();
+    EXPECT_EQ(FramedCells(shot), (Cells{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
+    EXPECT_EQ(CrossedCells(shot), (Cells{{2, 2}}));
 
     // Put (2, 2) right, then fill in the rest as the solution has it.
     RightCell(2, 2);
@@ -163,6 +196,7 @@ TEST_F(CheckCommandTest, AnswerCheckNamesWhatIsWrongAndFramesItThenSaysCorrect)
     ASSERT_EQ(FormatBoard(), kUniqueSolution);
     EXPECT_EQ(Check(&CVandorView::OnCheckAnswer), "正解です");
     EXPECT_TRUE(Framed().empty());
+    EXPECT_TRUE(CrossedCells(view->grab().toImage()).empty());
 }
 
 TEST_F(CheckCommandTest, FramesGoWithAModeChangeASizeChangeOrALoad)
@@ -191,6 +225,25 @@ TEST_F(CheckCommandTest, FramesGoWithAModeChangeASizeChangeOrALoad)
     EXPECT_TRUE(Framed().empty()) << "size change";
 }
 
+TEST_F(CheckCommandTest, AnEngineThatStopsEarlyGivesNoVerdict)
+{
+    StartWith(kTwoSolutions, SolveStart);
+    Show();
+    const StateSummary before = StateSummary::Take();
+    // Stopped on its own (a limit, say), with a claim that must not be shown.
+    SetCheckEngine([](const Grid& puzzle, const ExactOptions&) {
+        ExactResult r;
+        r.cancelled = true;
+        r.solutions = 1;
+        r.first = puzzle;
+        return r;
+    });
+    EXPECT_EQ(Check(&CVandorView::OnCheckUnique), "調査を中止しました");
+    EXPECT_EQ(Check(&CVandorView::OnCheckAnswer), "調査を中止しました");
+    EXPECT_EQ(StateSummary::Take(), before);
+    EXPECT_TRUE(Framed().empty());
+}
+
 TEST_F(CheckCommandTest, CancellingALongCheckLeavesEverythingAsItWas)
 {
     StartWith(kTwoSolutions, SolveStart);
@@ -217,7 +270,7 @@ TEST_F(CheckCommandTest, CancellingALongCheckLeavesEverythingAsItWas)
         (view.get()->*command)();
         Settle();
         EXPECT_TRUE(progressShown);
-        EXPECT_TRUE(watch.texts.isEmpty()) << watch.texts.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(watch.texts, QStringList{QStringLiteral("調査を中止しました")});
         EXPECT_EQ(StateSummary::Take(), before);
         EXPECT_EQ(Framed(), kTwoSolutionsUndecided) << "the frames of the check before";
     }

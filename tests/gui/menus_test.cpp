@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -142,6 +143,9 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                     {QStringLiteral("pzprv3ファイルに保存(&V)..."), ID_TOOLS_PZPRV3_SAVE, QKeySequence()},
                     kSeparator,
                     {QStringLiteral("問題を自動作成(&G)..."), ID_TOOLS_GENERATE, QKeySequence()},
+                    kSeparator,
+                    {QStringLiteral("未確定のマスを常に表示(&A)"), ID_TOOLS_SHOW_UNDECIDED, QKeySequence()},
+                    {QStringLiteral("完成したら知らせる(&N)"), ID_TOOLS_NOTIFY_SOLVED, QKeySequence()},
                 });
     ExpectItems(ItemsOf(bar[3]->menu()),
                 {
@@ -149,13 +153,17 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                     kSeparator,
                     {QStringLiteral("操作説明(作成時)(&M)"), ID_HELP_CREATE, QKeySequence()},
                     {QStringLiteral("操作説明(解答時)(&A)"), ID_HELP_SOLVE, QKeySequence()},
+                    {QStringLiteral("ﾂｰﾙの説明(&T)"), ID_HELP_TOOLS, QKeySequence()},
                     kSeparator,
                     {QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"), ID_APP_ABOUT, QKeySequence()},
                 });
     for (const QMenu* menu : {bar[0]->menu(), bar[2]->menu(), bar[3]->menu()})
         for (const QAction* a : menu->actions()) {
             EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-            EXPECT_FALSE(a->isCheckable()) << a->text().toStdString();
+            // Only the ﾂｰﾙ menu's switches have a check mark.
+            const bool toggle =
+                a->data().toInt() == ID_TOOLS_NOTIFY_SOLVED || a->data().toInt() == ID_TOOLS_SHOW_UNDECIDED;
+            EXPECT_EQ(a->isCheckable(), toggle) << a->text().toStdString();
         }
 }
 
@@ -270,6 +278,7 @@ TEST_F(MainFrameTest, CommandsReachTheirDialogs)
     EXPECT_EQ(ModalOpenedBy(ID_HELP_RULES), "CRulesDlg");
     EXPECT_EQ(ModalOpenedBy(ID_HELP_CREATE), "CCreateHelpDlg");
     EXPECT_EQ(ModalOpenedBy(ID_HELP_SOLVE), "CSolveHelpDlg");
+    EXPECT_EQ(ModalOpenedBy(ID_HELP_TOOLS), "CToolsHelpDlg");
     EXPECT_EQ(ModalOpenedBy(ID_BOARD_SIZE), "CSizeDlg");
 }
 
@@ -297,6 +306,42 @@ TEST_F(MainFrameTest, ExitClosesTheWindowWithoutAsking)
 {
     EXPECT_EQ(ModalOpenedBy(ID_APP_EXIT), "");
     EXPECT_FALSE(frame->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// The help of the ﾂｰﾙ menu names every item of that menu, and the keys.
+TEST_F(MainFrameTest, ToolsHelpNamesEveryToolsItemAndTheKeys)
+{
+    QStringList help;
+    QTimer::singleShot(0, [&] {
+        QWidget* dlg = QApplication::activeModalWidget();
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("ﾂｰﾙの説明"));
+        for (const QLabel* label : dlg->findChildren<QLabel*>()) {
+            help << label->text();
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << "cut off";
+            EXPECT_LE(label->geometry().right(), dlg->width()) << label->text().toStdString();
+        }
+        dlg->close();
+    });
+    frame->OnCommand(ID_HELP_TOOLS);
+    Settle();
+    const QString all = help.join(QLatin1Char('\n'));
+    const QMenu* tools = frame->menuBar()->actions()[2]->menu();
+    ASSERT_NE(tools, nullptr);
+    for (const QAction* a : tools->actions()) {
+        if (a->isSeparator())
+            continue;
+        // The item's name without its mnemonic and dots.
+        QString name = a->text();
+        name = name.left(name.indexOf(QLatin1String("(&")));
+        EXPECT_TRUE(all.contains(QStringLiteral("「%1」").arg(name))) << name.toStdString();
+    }
+    for (const char* key : {"矢印キー", "スペース", "Shift+スペース", "X", "Esc", "赤い枠", "赤い×", "青い印"})
+        EXPECT_TRUE(all.contains(QString::fromUtf8(key))) << key;
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "io/Notation.h"
 #include "model/GameState.h"
 #include "view/CVandorView.h"
+#include "view/WindowSettings.h"
 
 #include "gui_test_support.h"
 
@@ -99,6 +100,9 @@ protected:
     void SetUp() override
     {
         ResetGameState();
+        // A board filled by hand would announce itself; only the tests of
+        // that announcement want it.
+        SetNotifyWhenSolved(false);
         previousHandler = qInstallMessageHandler(QuietGrabWarning);
     }
 
