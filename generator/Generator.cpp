@@ -37,27 +37,141 @@ int UniqueWithout(Grid& givens, std::size_t i, std::uint8_t code, const std::ato
 
 }  // namespace
 
+namespace {
+
+// What tells the levels apart, in one place: the sizes each takes, whether
+// every stone taken away must leave a puzzle the automatic solver solves, and
+// how much engine work it may spend on more removal orders.
+struct LevelRules {
+    GenerateLevel level;
+    const char* name;
+    int minSize;
+    int maxSize;
+    bool solvedByProgram;
+    // Removal orders are tried on each finished board while all of them
+    // together ask the engine at most this often (at least one order); the
+    // puzzle with the fewest givens is kept, the first of equals. Counted in
+    // engine calls, never in time, so that a seed gives the same puzzle
+    // everywhere.
+    int engineBudget;
+};
+
+// About seven orders on 15 x 15, one from 29 x 29 on.
+constexpr int kAnyEngineBudget = 1600;
+
+constexpr LevelRules kLevels[] = {
+    {GenerateLevel::Program, "program", kMinSize, kMaxSize, true, 0},
+    {GenerateLevel::Any, "any", kGridMinSize, kGridMaxSize, false, kAnyEngineBudget},
+};
+
+const LevelRules& RulesOf(GenerateLevel level)
+{
+    for (const LevelRules& rules : kLevels)
+        if (rules.level == level)
+            return rules;
+    return kLevels[0];
+}
+
+enum class Removal { Minimal, NotMinimal, Cancelled };
+
+// Takes the stones of `solution` away in `order` for as long as the puzzle
+// keeps its one solution (and, when the level asks, the automatic solver
+// solves it). Once a stone has been found necessary it stays necessary:
+// every later puzzle has fewer givens, so at least as many solutions without
+// it. One pass therefore leaves a minimal puzzle, unless the automatic
+// solver kept a stone that the puzzle could do without.
+Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& order, const LevelRules& rules,
+                       const std::atomic<bool>* cancel, Grid& givens)
+{
+    givens = solution;
+    std::vector<std::size_t> keptForProgram;
+    for (std::size_t i : order) {
+        if (Cancelled(cancel))
+            return Removal::Cancelled;
+        const std::uint8_t code = givens.cells[i];
+        if (rules.solvedByProgram) {
+            givens.cells[i] = Empty;
+            const bool solved = SolvedByAutoSolve(givens);
+            givens.cells[i] = code;
+            if (!solved) {
+                keptForProgram.push_back(i);
+                continue;
+            }
+        }
+        const int unique = UniqueWithout(givens, i, code, cancel);
+        if (unique < 0)
+            return Removal::Cancelled;
+        if (unique == 1)
+            givens.cells[i] = Empty;
+    }
+    for (std::size_t i : keptForProgram) {
+        const int unique = UniqueWithout(givens, i, givens.cells[i], cancel);
+        if (unique < 0)
+            return Removal::Cancelled;
+        if (unique == 1)
+            return Removal::NotMinimal;
+    }
+    return Removal::Minimal;
+}
+
+int CountGivens(const Grid& givens)
+{
+    int count = 0;
+    for (std::uint8_t code : givens.cells)
+        count += code != Empty;
+    return count;
+}
+
+// The fewest givens over the removal orders the level's budget allows on one
+// board; NotMinimal, best untouched, when no order left a minimal puzzle.
+Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, const std::atomic<bool>* cancel,
+                    Grid& best)
+{
+    const std::size_t n = solution.cells.size();
+    std::vector<std::size_t> order(n);
+    Removal outcome = Removal::NotMinimal;
+    int bestGivens = 0;
+    for (std::size_t spent = 0; spent == 0 || spent + n <= static_cast<std::size_t>(rules.engineBudget);
+         spent += n) {
+        for (std::size_t i = 0; i < n; ++i)
+            order[i] = i;
+        rng.Shuffle(order);
+        Grid givens;
+        const Removal r = TakeStonesAway(solution, order, rules, cancel, givens);
+        if (r == Removal::Cancelled)
+            return r;
+        const int count = CountGivens(givens);
+        if (r == Removal::Minimal && (outcome != Removal::Minimal || count < bestGivens)) {
+            outcome = Removal::Minimal;
+            best = givens;
+            bestGivens = count;
+        }
+    }
+    return outcome;
+}
+
+}  // namespace
+
 const char* LevelName(GenerateLevel level)
 {
-    return level == GenerateLevel::Program ? "program" : "any";
+    return RulesOf(level).name;
 }
 
 bool ParseLevel(const std::string& word, GenerateLevel& level)
 {
-    if (word == "program")
-        level = GenerateLevel::Program;
-    else if (word == "any")
-        level = GenerateLevel::Any;
-    else
-        return false;
-    return true;
+    for (const LevelRules& rules : kLevels) {
+        if (word == rules.name) {
+            level = rules.level;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool LevelFitsSize(GenerateLevel level, int width, int height)
 {
-    if (level == GenerateLevel::Program)
-        return IsBoardSize(width, height);
-    return IsGridSize(width, height);
+    const LevelRules& rules = RulesOf(level);
+    return width >= rules.minSize && width <= rules.maxSize && height >= rules.minSize && height <= rules.maxSize;
 }
 
 GenerateResult GeneratePuzzle(const GenerateOptions& o)
@@ -65,78 +179,27 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
     GenerateResult result;
     if (!LevelFitsSize(o.level, o.width, o.height))
         return result;
-    const bool program = o.level == GenerateLevel::Program;
-
+    const LevelRules& rules = RulesOf(o.level);
     Rng rng(o.seed);
-    const std::size_t n = static_cast<std::size_t>(o.width) * o.height;
-    std::vector<std::size_t> order(n);
-    std::vector<std::size_t> keptForProgram;
     // Level program on a size where the automatic solver hardly ever
     // finishes would otherwise search on for ever.
     constexpr int kMaxBoards = 100;
     while (result.boards < kMaxBoards) {
         ++result.boards;
         const Grid solution = RandomSolution(o.width, o.height, rng, o.cancel);
-        if (Cancelled(o.cancel)) {
+        Grid givens;
+        const Removal r =
+            Cancelled(o.cancel) ? Removal::Cancelled : BestRemoval(solution, rules, rng, o.cancel, givens);
+        if (r == Removal::Cancelled) {
             result.cancelled = true;
             return result;
         }
-        for (std::size_t i = 0; i < n; ++i)
-            order[i] = i;
-        rng.Shuffle(order);
-
-        // Once a stone has been found necessary it stays necessary: every
-        // later puzzle has fewer givens, so at least as many solutions
-        // without it. One pass therefore leaves a minimal puzzle.
-        Grid givens = solution;
-        keptForProgram.clear();
-        for (std::size_t i : order) {
-            if (Cancelled(o.cancel)) {
-                result.cancelled = true;
-                return result;
-            }
-            const std::uint8_t code = givens.cells[i];
-            if (program) {
-                givens.cells[i] = Empty;
-                const bool solved = SolvedByAutoSolve(givens);
-                givens.cells[i] = code;
-                if (!solved) {
-                    keptForProgram.push_back(i);
-                    continue;
-                }
-            }
-            const int unique = UniqueWithout(givens, i, code, o.cancel);
-            if (unique < 0) {
-                result.cancelled = true;
-                return result;
-            }
-            if (unique == 1)
-                givens.cells[i] = Empty;
-        }
-
-        // A stone that only the automatic solver needs may be one the
-        // puzzle could do without; then it is not minimal, and the next
-        // board is tried.
-        bool minimal = true;
-        for (std::size_t i : keptForProgram) {
-            const int unique = UniqueWithout(givens, i, givens.cells[i], o.cancel);
-            if (unique < 0) {
-                result.cancelled = true;
-                return result;
-            }
-            if (unique == 1) {
-                minimal = false;
-                break;
-            }
-        }
-        if (!minimal)
-            continue;
-
+        if (r == Removal::NotMinimal)
+            continue;  // the next board
         result.ok = true;
         result.puzzle = givens;
         result.solution = solution;
-        for (std::uint8_t code : givens.cells)
-            result.givens += code != Empty;
+        result.givens = CountGivens(givens);
         return result;
     }
     return result;

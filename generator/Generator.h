@@ -1,7 +1,8 @@
 // New puzzles with exactly one solution: a random finished board, then its
 // stones taken away one at a time in random order for as long as the exact
-// engine proves the solution unique. Every stone left is needed: without any
-// one of them the puzzle has two or more solutions.
+// engine proves the solution unique; level any tries several orders and
+// keeps the fewest givens. Every stone left is needed: without any one of
+// them the puzzle has two or more solutions.
 //
 // One seed, size and level give the same puzzle everywhere: the random
 // numbers are the generator's own, and it uses only the engine's count of
@@ -16,8 +17,10 @@
 
 enum class GenerateLevel {
     Program,  // the automatic solver (AutoSolve) also solves it from the givens
-    Any,      // only unique and minimal
+    Any,      // only unique and minimal, the fewest givens of several tries
 };
+// The levels' names, sizes and rules are kept together in Generator.cpp
+// (kLevels); a new level is one more row there.
 
 // "program" or "any"; ParseLevel is false for any other word.
 const char* LevelName(GenerateLevel level);

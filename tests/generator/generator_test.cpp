@@ -150,6 +150,27 @@ TEST(GeneratorTest, TheSameSeedMakesTheSamePuzzleAndAnotherSeedAnother)
               ". . . . . W\n");
 }
 
+// Level any tries several removal orders on each board and keeps the fewest
+// givens, so it leaves fewer stones than level program, which takes one, and
+// still makes the same puzzle from the same seed.
+TEST(GeneratorTest, LevelAnyLeavesFewerGivensThanLevelProgramAndKeepsToItsSeed)
+{
+    int any = 0;
+    int program = 0;
+    int samePuzzle = 0;
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+        const GenerateResult a = Generate(9, 9, GenerateLevel::Any, seed);
+        const GenerateResult p = Generate(9, 9, GenerateLevel::Program, seed);
+        ASSERT_TRUE(a.ok && p.ok);
+        any += a.givens;
+        program += p.givens;
+        samePuzzle += a.puzzle == p.puzzle;
+        EXPECT_EQ(Generate(9, 9, GenerateLevel::Any, seed).puzzle, a.puzzle) << "seed " << seed;
+    }
+    EXPECT_LT(any, program);
+    EXPECT_LT(samePuzzle, 4);
+}
+
 TEST(GeneratorTest, RandomBoardsObeyTheRulesWithoutLongStripes)
 {
     for (const auto& size : {std::make_pair(2, 2), std::make_pair(1, 6), std::make_pair(6, 2),
