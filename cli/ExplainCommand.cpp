@@ -21,7 +21,7 @@ std::string StepText(const reason::Board& b, const reason::Finding& f)
     const char colour = f.colour == reason::kWhite ? 'W' : 'B';
     for (int cell : f.cells)
         s += ' ' + CellName(b, cell) + '=' + colour;
-    if (f.technique == reason::Technique::Trial)
+    if (f.technique == reason::Technique::Trial || f.technique == reason::Technique::Either)
         s += " depth " + std::to_string(f.depth);
     if (!f.because.empty()) {
         s += " because";

@@ -8,7 +8,8 @@ namespace {
 
 const TechniqueInfo kTechniques[kTechniqueCount] = {
     {"block", "2×2", 1},  {"checker", "市松", 1}, {"ring", "外周", 2},   {"escape", "出口", 3},
-    {"reach", "孤立", 3}, {"cut", "分断", 3},     {"trial", "仮定", 4}, {"search", "探索", 5},
+    {"reach", "孤立", 3}, {"cut", "分断", 3},     {"trial", "仮定", 4}, {"either", "両仮定", 4},
+    {"search", "探索", 5},
 };
 
 // The four cells of the 2 x 2 whose top left is cell: a b / c d.

@@ -15,8 +15,8 @@
 
 namespace reason {
 
-enum class Technique : std::uint8_t { Block, Checker, Ring, Escape, Reach, Cut, Trial, Search };
-constexpr int kTechniqueCount = 8;
+enum class Technique : std::uint8_t { Block, Checker, Ring, Escape, Reach, Cut, Trial, Either, Search };
+constexpr int kTechniqueCount = 9;
 constexpr int kSimpleCount = 6;  // Block .. Cut, grades 1 to 3
 constexpr int kMaxGrade = 5;
 
@@ -34,7 +34,7 @@ struct Finding {
     int colour = kFree;         // every decided cell takes this colour
     std::vector<int> cells;     // the decided cells, ascending
     std::vector<int> because;   // the cells the reason rests on, ascending
-    int depth = 0;              // trial: rounds until a rule broke
+    int depth = 0;              // trial: rounds until a rule broke; either: the longer standstill
 };
 
 // Gets each finding of a scan; returns true to stop the scan.

@@ -80,9 +80,43 @@ std::vector<int> CandidateOrder(const Board& b)
     return order;
 }
 
+namespace {
+
+// Either colour at one cell came to a standstill: the free cells that both
+// boards give the same colour have it in every solution. The first such
+// cell in candidate order gives the step, with every cell of that colour.
+bool SameEitherWay(const std::vector<Try>& still, const Board& b, Finding& out)
+{
+    std::vector<const Try*> white(static_cast<std::size_t>(b.Size()), nullptr);
+    for (const Try& tr : still)
+        if (tr.colour == kWhite)
+            white[tr.cell] = &tr;
+    for (const Try& black : still) {
+        const Try* other = black.colour == kBlack ? white[black.cell] : nullptr;
+        if (!other)
+            continue;
+        Finding f{Technique::Either, kFree, {}, {black.cell}, std::max(black.rounds, other->rounds)};
+        for (int cell = 0; cell < b.Size(); ++cell) {
+            const int c = black.board.colours[cell];
+            if (b.colours[cell] != kFree || c == kFree || c != other->board.colours[cell] ||
+                (f.colour != kFree && c != f.colour))
+                continue;
+            f.colour = c;
+            f.cells.push_back(cell);
+        }
+        if (!f.cells.empty()) {
+            out = std::move(f);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel)
 {
-    std::vector<Try> live;
+    std::vector<Try> live, still;
     for (int cell : CandidateOrder(b))
         for (int colour : {kWhite, kBlack}) {
             live.push_back(Try{cell, colour, b, 0});
@@ -103,8 +137,8 @@ bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bo
                 best = &tr;
                 bestRounds = tr.rounds;
                 witness = seen;
-            } else if (end == TrialEnd::Limit) {
-                next.push_back(std::move(tr));
+            } else {
+                (end == TrialEnd::Limit ? next : still).push_back(std::move(tr));
             }
             if (bestRounds == 1)
                 break;
@@ -116,9 +150,9 @@ bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bo
         }
         live = std::move(next);
         if (live.empty())
-            return false;
+            break;
     }
-    return false;
+    return SameEitherWay(still, b, out);
 }
 
 }  // namespace reason

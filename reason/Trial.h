@@ -20,8 +20,10 @@ enum class TrialEnd { Broken, Standstill, Limit };
 TrialEnd Propagate(Techniques& t, Board& b, int maxRounds, int& rounds, std::vector<int>* witness);
 
 // The trial that breaks a rule in the fewest rounds, among every free cell
-// and both colours, cells with more stones around them first; false when no
-// supposition breaks a rule (or when cancelled).
+// and both colours, cells with more stones around them first. When no
+// supposition breaks a rule, a step of Either: a cell whose two colours
+// both lead to the same colour somewhere else. False when neither is found
+// (or when cancelled).
 bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel);
 
 // The free cells, those with more stones among their eight neighbours first,

@@ -49,6 +49,30 @@ const FirstStep kFirstSteps[] = {
      {{2, 2}, {4, 2}}, 0},
     {"black at 3,2 breaks a rule after one round", ". . . W .\n. W . . .\nW . . W .\n. B . . .\n. . . . .\n",
      Technique::Trial, reason::kBlack, {{3, 2}}, {}, 1},
+    // Midway through bench/puzzles/unique_20x20_seed3: 12,15 white and 12,15
+    // black both stand still with 10,11 and 9,13 black.
+    {"no supposition breaks a rule, but both colours at one cell agree elsewhere",
+     "W W W W W . B . W W W W W W W W W W W W\n"
+     "W B W B B B . . . . . . . B W B B W B W\n"
+     "W B W W W B W B . . . W . . W W B B B W\n"
+     "W B W B B B W B W B . . . . B W W W B W\n"
+     "W B B B W B W W W W . . . B . W B B B W\n"
+     "W W B W W W W B W B . . B . . B B W B W\n"
+     "W B B W B B B B W . W . . . . B W W B W\n"
+     "W B W W B W B W W . . . B B W B W B B W\n"
+     "W B B B B W B B W . . W B W W W W B W W\n"
+     "W W B W W W W B W B . W W W B W B B B W\n"
+     "W B B B B B W W W . . W B W B B B W W W\n"
+     "W B W W B W W B . . . W B W W W B B B W\n"
+     "W B W B B W B B . W . W B W B B B W B W\n"
+     "W B W W B W W B W . . . B B B W W W W W\n"
+     "W W W B B W B B . . W . B W B W B B B W\n"
+     "W B W W B W W B W . . W W W B B B W B W\n"
+     "W B B B B W B B B B B B B W W B W W B W\n"
+     "W B W W B B B W W W B W W W B B B W B W\n"
+     "W B B W B W B B W B B B B B B W B W B W\n"
+     "W W W W W W W W W W W W W W W W W W W W\n",
+     Technique::Either, reason::kBlack, {{10, 11}, {9, 13}}, {{12, 15}}, 8},
     {"a unique puzzle that no trial moves is decided by search",
      ". . . . .\n. W . . .\n. . . B .\n. B . W .\n. . . . W\n", Technique::Search, reason::kBlack, {{3, 3}}, {}, 0},
 };
@@ -85,7 +109,7 @@ TEST(ReasonerFirstStep, TrialNamesTheBrokenRuleAndSearchNamesNothing)
     one.maxSteps = 1;
     const reason::Finding t = reason::Explain(trial, one).steps[0];
     EXPECT_EQ(t.because.size(), 4u);  // a 2 x 2 that the supposition fills with one colour
-    const reason::Finding s = reason::Explain(ParseBoard(kFirstSteps[7].board), one).steps[0];
+    const reason::Finding s = reason::Explain(ParseBoard(kFirstSteps[8].board), one).steps[0];
     EXPECT_TRUE(s.because.empty());
 }
 
@@ -144,7 +168,7 @@ TEST(ReasonerOutcome, CancelStopsAtOnce)
 
 TEST(ReasonerGrade, HighestGradeOfTheStepsAndCountsPerTechnique)
 {
-    const reason::Explanation e = reason::Explain(ParseBoard(kFirstSteps[7].board));
+    const reason::Explanation e = reason::Explain(ParseBoard(kFirstSteps[8].board));
     ASSERT_EQ(e.outcome, reason::Outcome::Solved);
     EXPECT_EQ(e.grade, 5);
     int total = 0, highest = 1;
