@@ -56,3 +56,5 @@ int RunConvert(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);     // CheckCommand.cpp
 int RunUrl(const std::vector<std::string>& args);       // UrlCommand.cpp
 int RunGenerate(const std::vector<std::string>& args);  // GenerateCommand.cpp
+int RunExplain(const std::vector<std::string>& args);   // ExplainCommand.cpp
+int RunGrade(const std::vector<std::string>& args);     // ExplainCommand.cpp

@@ -22,6 +22,8 @@ const CliCommand kCommands[] = {
     {"check", "check PUZZLE [--undecided]", "prove whether the puzzle has 0, 1 or 2+ solutions", RunCheck},
     {"url", "url PUZZLE", "print the puzz.link URL of the puzzle's given stones", RunUrl},
     {"generate", "generate W H [OPTIONS]", "make new puzzles with exactly one solution", RunGenerate},
+    {"explain", "explain PUZZLE", "explain the puzzle step by step, as a person solves it", RunExplain},
+    {"grade", "grade PUZZLE", "grade the puzzle 1..5 by the hardest technique it needs", RunGrade},
 };
 
 // What follows the list of commands in the usage text.
