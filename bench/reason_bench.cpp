@@ -43,7 +43,7 @@ bool ReadGrid(const fs::path& path, Grid& grid)
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
-    std::string error;
+    ReadError error;
     return in && ParseGridNotation(s.str(), grid, error);
 }
 

@@ -18,7 +18,7 @@
 inline Grid ParseBoard(const std::string& text)
 {
     Grid g;
-    std::string error;
+    ReadError error;
     EXPECT_TRUE(ParseGridNotation(text, g, error)) << error;
     return g;
 }
@@ -43,7 +43,7 @@ inline bool ReadGridFile(const std::filesystem::path& path, Grid& out)
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
-    std::string error;
+    ReadError error;
     return in && ParseGridNotation(s.str(), out, error);
 }
 
