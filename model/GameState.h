@@ -111,8 +111,9 @@ struct GameStateRecord {
     ScanMarks scan{};
 
     // Cells marked by the last check of the ﾂｰﾙ menu, [x][y] like the board:
-    // 1 draws a red frame inside the cell. Only a check sets them; every edit,
-    // size change, load and mode change clears them (ClearCheckMarks).
+    // each set bit is one kind of mark (the window's view/CheckMarks.h names
+    // them), 0 no mark. Only a check sets them; every edit, size change, load
+    // and mode change clears them (ClearCheckMarks).
     std::uint8_t checkMarks[kBoardCells][kBoardCells]{};
     std::int32_t checkMarkCount = 0;
 };
