@@ -175,3 +175,30 @@ TEST_F(HintCommandTest, InCreateModeHintGradesThePuzzleOfTheGivens)
     Settle();
     EXPECT_EQ(watch.texts.value(1), QStringLiteral("この問題は成立していません"));
 }
+
+TEST_F(HintCommandTest, BackLeavesTheBoardWhenNoBoardOfTheHistoryIsFreeOfWrongStones)
+{
+    // A wrong stone that came with the board: no move of the history made it.
+    StartWith(Rows({". . . . .", ". b . . B", "B . . . B", ". . . B W", "W W W . ."}), SolveInProgress);
+    Show();
+    guitest::ModalWatchdog watch;
+    const StateSummary before = StateSummary::Take();
+    QString text, after;
+    AnswerWith(QStringLiteral("戻す(&B)"), &text);
+    // The box that follows the one 戻す answered.
+    QTimer next;
+    QObject::connect(&next, &QTimer::timeout, [&after, &next] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible() && box->text() != QStringLiteral("間違っている石が 1 個あります")) {
+            after = box->text();
+            next.stop();
+            box->accept();
+        }
+    });
+    next.start(5);
+    view->OnHint();
+    Settle();
+    EXPECT_EQ(text, QStringLiteral("間違っている石が 1 個あります"));
+    EXPECT_EQ(after, QStringLiteral("戻せる手をすべて戻しても間違っている石が残ります"));
+    EXPECT_EQ(StateSummary::Take(), before);
+}
