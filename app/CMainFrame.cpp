@@ -36,6 +36,7 @@ const ViewRoute kViewRoutes[] = {
     {ID_HELP_TOOLS, &CVandorView::OnHelpTools},
     {ID_TOOLS_CHECK_UNIQUE, &CVandorView::OnCheckUnique},
     {ID_TOOLS_CHECK_ANSWER, &CVandorView::OnCheckAnswer},
+    {ID_TOOLS_HINT, &CVandorView::OnHint},
     {ID_TOOLS_URL_LOAD, &CVandorView::OnUrlLoad},
     {ID_TOOLS_URL_COPY, &CVandorView::OnUrlCopy},
     {ID_TOOLS_PZPRV3_LOAD, &CVandorView::OnPzprv3Load},
@@ -120,6 +121,7 @@ void CMainFrame::BuildMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
     tools->addAction(NewCommand(QStringLiteral("解の一意性を調べる(&U)"), ID_TOOLS_CHECK_UNIQUE));
     tools->addAction(NewCommand(QStringLiteral("答え合わせ(&K)"), ID_TOOLS_CHECK_ANSWER));
+    tools->addAction(NewCommand(QStringLiteral("ヒント(&H)"), ID_TOOLS_HINT));
     tools->addSeparator();
     tools->addAction(NewCommand(QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD));
     tools->addAction(NewCommand(QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY));

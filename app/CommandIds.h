@@ -14,6 +14,7 @@ enum CommandId : int {
     ID_TOOLS_PZPRV3_LOAD = 32779,
     ID_TOOLS_GENERATE = 32780,
     ID_TOOLS_PZPRV3_SAVE = 32781,
+    ID_TOOLS_HINT = 32782,
     // Checkable items of the ﾂｰﾙ menu, and the help for it.
     ID_TOOLS_NOTIFY_SOLVED = 32785,
     ID_TOOLS_SHOW_UNDECIDED = 32786,

@@ -14,6 +14,9 @@
 
 class QPainter;
 class QPrinter;
+namespace reason {
+struct Explanation;
+}
 
 class CVandorView : public QWidget {
     Q_OBJECT
@@ -63,6 +66,7 @@ public slots:
     // The ﾂｰﾙ menu.
     void OnCheckUnique();       // CheckCommands.cpp
     void OnCheckAnswer();       // CheckCommands.cpp
+    void OnHint();              // HintCommand.cpp
     void OnUrlLoad();           // ExchangeCommands.cpp
     void OnUrlCopy();           // ExchangeCommands.cpp
     void OnPzprv3Load();        // ExchangeCommands.cpp
@@ -97,6 +101,12 @@ private:
     // 「正解です」 after a move by hand that filled the board correctly.
     void AnnounceSolved();
     void PressUpperButton();
+
+    // ヒント (HintCommand.cpp): the wrong placed stones, or the next step
+    // of the reasoner on the board; in create mode the puzzle's grade.
+    void HintWrongStones(const Grid& board, const Grid& solution, int wrong);
+    void HintStep(const reason::Explanation& step);
+    void PlaceHintStones(const std::vector<int>& cells, int colour);
 
     // The keyboard cursor (KeyboardInput.cpp): its cell, 1-based and kept
     // inside the board, and whether it is drawn.

@@ -8,7 +8,7 @@
 
 namespace {
 
-enum class Shape { Frame, Cross };
+enum class Shape { Frame, Cross, Circle, Outline };
 
 struct MarkLook {
     MarkKind kind;
@@ -19,6 +19,8 @@ struct MarkLook {
 const MarkLook kLooks[] = {
     {kFrameMark, Shape::Frame, palette::kMarkRed},
     {kCrossMark, Shape::Cross, palette::kMarkRed},
+    {kHintMark, Shape::Circle, palette::kMarkBlue},
+    {kHintReasonMark, Shape::Outline, palette::kMarkBlue},
 };
 
 // A ring kCheckMarkWidth wide along the inside edge of the cell's picture,
@@ -47,6 +49,27 @@ void PaintCross(QPainter& dc, const geom::Rect& in, const QColor& colour)
     dc.restore();
 }
 
+// A ring around the stone, as wide as the frame, inside the cell's picture.
+void PaintCircle(QPainter& dc, const geom::Rect& in, const QColor& colour)
+{
+    const int t = geom::kCheckMarkWidth;
+    dc.save();
+    dc.setRenderHint(QPainter::Antialiasing, true);
+    dc.setPen(QPen(colour, t));
+    dc.setBrush(Qt::NoBrush);
+    dc.drawEllipse(QRectF(in.left + t / 2.0, in.top + t / 2.0, in.width() - t, in.height() - t));
+    dc.restore();
+}
+
+// One pixel along the inside edge of the cell's picture.
+void PaintOutline(QPainter& dc, const geom::Rect& in, const QColor& colour)
+{
+    dc.fillRect(in.left, in.top, in.width(), 1, colour);
+    dc.fillRect(in.left, in.bottom - 1, in.width(), 1, colour);
+    dc.fillRect(in.left, in.top + 1, 1, in.height() - 2, colour);
+    dc.fillRect(in.right - 1, in.top + 1, 1, in.height() - 2, colour);
+}
+
 }  // namespace
 
 void PaintCheckMarks(QPainter& dc, int marks, int x, int y)
@@ -55,9 +78,11 @@ void PaintCheckMarks(QPainter& dc, int marks, int x, int y)
         if (!(marks & look.kind))
             continue;
         const geom::Rect in = geom::CellInsideRect(x, y);
-        if (look.shape == Shape::Frame)
-            PaintFrame(dc, in, look.colour);
-        else
-            PaintCross(dc, in, look.colour);
+        switch (look.shape) {
+        case Shape::Frame: PaintFrame(dc, in, look.colour); break;
+        case Shape::Cross: PaintCross(dc, in, look.colour); break;
+        case Shape::Circle: PaintCircle(dc, in, look.colour); break;
+        case Shape::Outline: PaintOutline(dc, in, look.colour); break;
+        }
     }
 }

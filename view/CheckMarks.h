@@ -15,6 +15,10 @@ enum MarkKind : std::uint8_t {
     kFrameMark = 1,
     // A red cross over the stone: a placed stone unlike the answer.
     kCrossMark = 2,
+    // A blue circle: a cell the step of a hint decides.
+    kHintMark = 4,
+    // A thin blue frame: a cell the reason of that step rests on.
+    kHintReasonMark = 8,
 };
 
 // Paints the marks of cell (x, y), 1-based, in the order of the table;

@@ -11,6 +11,7 @@
 #include "io/PuzzleRecord.h"
 #include "model/GameState.h"
 #include "view/Geometry.h"
+#include "view/UndoMoves.h"
 #include "view/WindowSettings.h"
 
 namespace {
@@ -49,6 +50,8 @@ void NormaliseUndoCount()
         CompactUndoHistory();
 }
 
+}  // namespace
+
 void AppendUndoRecord(int x, int y, int previousCode)
 {
     NormaliseUndoCount();
@@ -81,6 +84,8 @@ bool TakeBackMove()
     }
     return false;
 }
+
+namespace {
 
 // Every edit and mode change ends what a check showed. The marks may sit on
 // any cell, so the whole board is repainted.

@@ -13,6 +13,9 @@ inline const QColor kYellow(255, 255, 0);
 // second solution differs.
 inline const QColor kMarkRed(255, 0, 0);
 
+// The marks of a hint: the cells a step decides and the cells it rests on.
+inline const QColor kMarkBlue(0, 0, 255);
+
 // The keyboard cursor: orange, unlike every colour of the atlas and the marks.
 inline const QColor kCursor(255, 140, 0);
 

@@ -136,6 +136,7 @@ TEST_F(MainFrameTest, FileToolsAndHelpMenusListTheirItemsWithIdsAndShortcuts)
                 {
                     {QStringLiteral("解の一意性を調べる(&U)"), ID_TOOLS_CHECK_UNIQUE, QKeySequence()},
                     {QStringLiteral("答え合わせ(&K)"), ID_TOOLS_CHECK_ANSWER, QKeySequence()},
+                    {QStringLiteral("ヒント(&H)"), ID_TOOLS_HINT, QKeySequence()},
                     kSeparator,
                     {QStringLiteral("URLから読み込む(&L)..."), ID_TOOLS_URL_LOAD, QKeySequence()},
                     {QStringLiteral("URLをコピー(&C)"), ID_TOOLS_URL_COPY, QKeySequence()},
