@@ -22,11 +22,17 @@ struct ExactOptions {
     // Polled during the search; when it becomes true the search stops and the
     // result says cancelled.
     const std::atomic<bool>* cancel = nullptr;
+    // When above 0, the search stops after this many milliseconds and the
+    // result says cancelled and timedOut.
+    long long timeLimitMs = 0;
 };
 
 struct ExactResult {
     int solutions = 0;  // 0, 1, or 2 for "two or more"
+    // The search stopped early (cancel or time limit): nothing in the result
+    // is proved, solutions is 0 and the grids and undecided are empty.
     bool cancelled = false;
+    bool timedOut = false;  // stopped by the time limit
     // With one solution, first is it; with two or more, first and second are
     // two different ones. Every cell GivenWhite or GivenBlack.
     Grid first;

@@ -1,11 +1,16 @@
-// A finished board is filled in cell by cell in reading order, each cell a
-// random colour, backing up when a choice breaks a rule or leaves a colour
-// that can no longer become one group. A try that backs up too often starts
-// over, and a board with a long stripe is thrown away.
+// Up to 25 x 25 cells a finished board is filled in cell by cell in reading
+// order, each cell a random colour, backing up when a choice breaks a rule or
+// leaves a colour that can no longer become one group; a try that backs up
+// too often starts over. That gets slow on larger boards, which the exact
+// engine fills instead: each cell gets a random first colour and a random
+// place in the order of decisions, and the search repairs what breaks a rule.
+// Either way a board with a long stripe is thrown away.
 #include "generator/SolutionBoard.h"
 
 #include <cstdint>
 #include <vector>
+
+#include "exact/ConflictSearch.h"
 
 namespace {
 
@@ -298,8 +303,40 @@ bool IsSolvedBoard(const Grid& board)
     return true;
 }
 
+namespace {
+
+// Boards up to this many cells are grown cell by cell (and so stay the
+// same for a seed as they always were).
+constexpr int kGrowCells = 25 * 25;
+
+// One board filled by the exact engine from random first colours; an empty
+// grid when cancelled.
+Grid SearchedBoard(int width, int height, Rng& rng, const std::atomic<bool>* cancel)
+{
+    exact::ConflictSearch search(Grid(width, height), cancel);
+    if (!search.Start())
+        return Grid();
+    for (int i = 0; i < width * height; ++i) {
+        search.PreferColour(i, rng.Below(2) ? exact::kWhite : exact::kBlack);
+        search.SetWeight(i, static_cast<double>(rng.Below(1u << 20)) / (1u << 20));
+    }
+    Grid board;
+    if (search.Solve({}) == exact::Answer::Solved)
+        search.StoreModel(board);
+    return board;
+}
+
+}  // namespace
+
 Grid RandomSolution(int width, int height, Rng& rng, const std::atomic<bool>* cancel)
 {
+    if (width * height > kGrowCells) {
+        for (int attempt = 0;; ++attempt) {
+            Grid board = SearchedBoard(width, height, rng, cancel);
+            if (board.cells.empty() || !HasLongStripe(board) || attempt >= 200)
+                return board;
+        }
+    }
     Grower grower(width, height, rng);
     // Small boards have few valid boards at all; after enough tries a board
     // with a stripe is taken rather than the loop running on.

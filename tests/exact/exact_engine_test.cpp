@@ -112,8 +112,8 @@ void ExpectLikeEnumeration(const Grid& puzzle, const std::vector<std::uint64_t>&
 
 const std::vector<std::uint64_t>& AllBoards(int w, int h)
 {
-    static std::vector<std::uint64_t> cache[7][7];
-    static bool done[7][7] = {};
+    static std::vector<std::uint64_t> cache[8][8];
+    static bool done[8][8] = {};
     if (!done[w][h]) {
         cache[w][h] = BoardEnumerator(w, h).All();
         done[w][h] = true;
@@ -195,6 +195,97 @@ TEST(ExactEngine, RandomSparsePuzzlesMatchEnumeration)
                 return;
         }
     }
+}
+
+// The same on the larger grids up to 7 x 6 (7 x 7 takes a minute to enumerate), where a search that learns
+// wrong clauses or misses a solution behind a restart would show.
+TEST(ExactEngine, RandomSparsePuzzlesUpToSevenBySevenMatchEnumeration)
+{
+    const std::pair<int, int> sizes[] = {{6, 5}, {5, 6}, {7, 5}, {5, 7}, {7, 6}};
+    for (const auto& [w, h] : sizes) {
+        const auto& all = AllBoards(w, h);
+        ASSERT_FALSE(all.empty());
+        const unsigned seed = 7000 + w * 10 + h;
+        std::mt19937 rng(seed);
+        const int n = w * h;
+        for (int round = 0; round < 60; ++round) {
+            const std::uint64_t board = all[rng() % all.size()];
+            const int givens = 1 + static_cast<int>(rng() % (n / 5));
+            Grid puzzle(w, h);
+            for (int k = 0; k < givens; ++k) {
+                const int i = static_cast<int>(rng() % n);
+                const bool black = round % 4 != 0 ? (board >> i & 1) != 0 : rng() % 2 == 0;
+                puzzle.cells[i] = black ? GivenBlack : GivenWhite;
+            }
+            ExpectLikeEnumeration(puzzle, all, "seed " + std::to_string(seed) + " round " + std::to_string(round));
+            if (HasFatalFailure())
+                return;
+        }
+    }
+}
+
+// A 2 x 2 block with one colour on each diagonal, or white, black, white,
+// black round the border, cannot be part of any solution: said at once on
+// the largest board, whatever else is given.
+TEST(ExactEngine, PlantedCrossingsHaveNoSolutionOnTheLargestBoard)
+{
+    Grid checker(64, 64);
+    checker.at(30, 40) = checker.at(31, 41) = GivenWhite;
+    checker.at(31, 40) = checker.at(30, 41) = GivenBlack;
+    Grid ring(64, 64);
+    ring.at(3, 0) = ring.at(63, 50) = GivenWhite;
+    ring.at(40, 0) = ring.at(0, 20) = GivenBlack;
+    ExactOptions options;
+    options.findUndecided = true;
+    options.timeLimitMs = 2000;
+    for (const Grid& g : {checker, ring}) {
+        const ExactResult r = SolveExact(g, options);
+        EXPECT_FALSE(r.cancelled);
+        EXPECT_EQ(r.solutions, 0);
+    }
+}
+
+// Boards far larger than enumeration reaches: every answer obeys the rules
+// and the givens, and two answers differ.
+TEST(ExactEngine, AnswersOnLargeRandomBoardsObeyRulesAndGivens)
+{
+    std::mt19937 rng(4242);
+    for (int round = 0; round < 6; ++round) {
+        const int w = 12 + static_cast<int>(rng() % 20), h = 12 + static_cast<int>(rng() % 20);
+        const ExactResult base = SolveExact(Grid(w, h));
+        ASSERT_EQ(base.solutions, 2);
+        Grid puzzle(w, h);
+        for (std::size_t i = 0; i < puzzle.cells.size(); ++i)
+            if (rng() % 100 < 8u + round * 6u)
+                puzzle.cells[i] = base.first.cells[(i * 7 + round) % puzzle.cells.size()] == base.first.cells[i]
+                                      ? base.first.cells[i]
+                                      : base.second.cells[i];
+        const ExactResult r = SolveExact(puzzle);
+        SCOPED_TRACE("round " + std::to_string(round) + "\n" + FormatGridNotation(puzzle));
+        ASSERT_FALSE(r.cancelled);
+        if (r.solutions >= 1) {
+            EXPECT_TRUE(RulesAccept(r.first));
+            EXPECT_TRUE(AgreesWithGivens(r.first, puzzle));
+        }
+        if (r.solutions == 2) {
+            EXPECT_TRUE(RulesAccept(r.second));
+            EXPECT_TRUE(AgreesWithGivens(r.second, puzzle));
+            EXPECT_NE(r.first, r.second);
+        }
+    }
+}
+
+TEST(ExactEngine, TimeLimitStopsTheSearchAndProvesNothing)
+{
+    ExactOptions options;
+    options.timeLimitMs = 1;
+    options.findUndecided = true;
+    const ExactResult r = SolveExact(Grid(64, 64), options);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_TRUE(r.timedOut);
+    EXPECT_EQ(r.solutions, 0);
+    EXPECT_TRUE(r.first.cells.empty());
+    EXPECT_TRUE(r.undecided.empty());
 }
 
 TEST(ExactEngine, EmptyBoardsHaveManySolutionsAndEveryCellUndecided)
