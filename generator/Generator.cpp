@@ -72,8 +72,7 @@ constexpr LevelRules kLevels[] = {
     {GenerateLevel::Grade5, "grade5", kMinSize, kMaxSize, false, kAnyEngineBudget, 5},
 };
 
-// The hardest grade the reasoner gives.
-constexpr int kTopGrade = 5;
+constexpr int kTopGrade = reason::kMaxGrade;
 
 const LevelRules& RulesOf(GenerateLevel level)
 {
