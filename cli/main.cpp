@@ -59,7 +59,7 @@ const char kDetails[] =
     "to FILE (FILE-1, FILE-2 ... before the extension when K > 1). --seed N\n"
     "makes the same puzzles again; puzzle k of a run uses seed N + k - 1.\n"
     "--grade G (1..5, sizes 5..15) asks for puzzles whose grade (see grade) is\n"
-    "exactly G; the line gains ' grade: G'. It can take long (grade 2 a minute,\n"
+    "exactly G; the line gains ' grade: G'. It can take long (grade 2 minutes,\n"
     "grade 1 is rarely found) and shows progress on standard error after a\n"
     "second; after 400 boards without one it fails.\n"
     "\n"
