@@ -1,5 +1,6 @@
 // vandor-cli generate: new puzzles with exactly one solution, each printed in
 // the notation with the seed that makes it again, or written as .vdr files.
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -40,6 +41,7 @@ struct GenerateRequest {
     int height = 0;
     GenerateLevel level = GenerateLevel::Program;
     bool levelGiven = false;
+    int grade = 0;  // --grade G, 0 without
     bool seedGiven = false;
     unsigned long long seed = 0;
     unsigned long long count = 1;
@@ -58,6 +60,14 @@ bool ReadOption(const std::string& option, const std::string& value, GenerateReq
             return false;
         }
         r.levelGiven = true;
+    } else if (option == "--grade") {
+        unsigned long long g = 0;
+        GenerateLevel level;
+        if (!ParseNumber(value, 9, g) || !GradeLevel(static_cast<int>(g), level)) {
+            exitCode = UsageError("generate: bad grade '" + value + "' (1..5)");
+            return false;
+        }
+        r.grade = static_cast<int>(g);
     } else if (option == "--seed") {
         if (!ParseNumber(value, ~0ULL, r.seed)) {
             exitCode =
@@ -99,6 +109,17 @@ bool CheckSize(const std::vector<std::string>& operands, GenerateRequest& r, int
     r.width = static_cast<int>(w);
     r.height = static_cast<int>(h);
 
+    if (r.grade != 0) {
+        if (r.levelGiven) {
+            exitCode = UsageError("generate: --grade and --level do not go together");
+            return false;
+        }
+        GradeLevel(r.grade, r.level);
+        if (!LevelFitsSize(r.level, r.width, r.height)) {
+            exitCode = UsageError("generate: --grade needs a size of 5..15 each");
+            return false;
+        }
+    }
     // The automatic solver works on the window's boards only; other sizes
     // get level any unless program was asked for by name.
     if (!r.levelGiven && !LevelFitsSize(r.level, r.width, r.height))
@@ -128,7 +149,7 @@ bool ReadRequest(const std::vector<std::string>& args, GenerateRequest& r, int& 
     std::vector<std::string> operands;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool option = arg == "--level" || arg == "--seed" || arg == "--count" || arg == "--format" || arg == "-o";
+        const bool option = arg == "--level" || arg == "--grade" || arg == "--seed" || arg == "--count" || arg == "--format" || arg == "-o";
         if (!option) {
             if (arg.size() > 1 && arg[0] == '-') {
                 exitCode = UsageError("generate: unknown option '" + arg + "'");
@@ -153,7 +174,8 @@ bool PutOut(const GenerateRequest& r, unsigned long long k, std::uint64_t seed, 
             int& exitCode)
 {
     const std::string info = "seed: " + std::to_string(seed) + " givens: " + std::to_string(made.givens) +
-                             " level: " + LevelName(r.level) + "\n";
+                             " level: " + LevelName(r.level) +
+                             (made.grade != 0 ? " grade: " + std::to_string(made.grade) : std::string()) + "\n";
     if (r.vdr) {
         const std::string name = r.count > 1 ? NumberedName(r.outFile, static_cast<int>(k + 1)) : r.outFile;
         PuzzleRecord record;
@@ -180,6 +202,22 @@ bool PutOut(const GenerateRequest& r, unsigned long long k, std::uint64_t seed, 
     return true;
 }
 
+// Progress on standard error for a graded search that has run a second.
+struct Progress {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    bool shown = false;
+};
+
+void ShowProgress(int boards, void* context)
+{
+    auto& p = *static_cast<Progress*>(context);
+    if (std::chrono::steady_clock::now() - p.start < std::chrono::seconds(1))
+        return;
+    std::fprintf(stderr, "\rgenerate: board %d of at most %d...", boards, kGradeBoards);
+    std::fflush(stderr);
+    p.shown = true;
+}
+
 }  // namespace
 
 int RunGenerate(const std::vector<std::string>& args)
@@ -197,7 +235,15 @@ int RunGenerate(const std::vector<std::string>& args)
         options.height = request.height;
         options.level = request.level;
         options.seed = request.seed + k;  // each puzzle can be made again on its own
+        Progress progress;
+        options.progress = ShowProgress;
+        options.progressContext = &progress;
         const GenerateResult made = GeneratePuzzle(options);
+        if (progress.shown)
+            std::fputs("\n", stderr);
+        if (!made.ok && request.grade != 0)
+            return Fail("generate: no puzzle of grade " + std::to_string(request.grade) + " was found on " +
+                        std::to_string(made.boards) + " boards; try another --seed or size");
         if (!made.ok)
             return Fail("generate: no puzzle was made");
         if (!PutOut(request, k, options.seed, made, exitCode))

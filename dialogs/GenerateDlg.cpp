@@ -21,6 +21,12 @@ bool ParseSeed(const QString& text, std::uint64_t& seed)
     return true;
 }
 
+const char* const kGradeLabels[] = {"難易度1 入門", "難易度2 初級", "難易度3 中級", "難易度4 上級",
+                                     "難易度5 最上級"};
+
+// Rows of the dialog below the level buttons move down by this much.
+constexpr int kGradeRows = 5 * 12;
+
 }  // namespace
 
 CGenerateDlg::CGenerateDlg(QWidget* parent) : QDialog(parent)
@@ -37,32 +43,46 @@ CGenerateDlg::CGenerateDlg(QWidget* parent) : QDialog(parent)
     auto* levels = new QButtonGroup(this);
     levels->addButton(m_programRadio);
     levels->addButton(m_anyRadio);
+    for (int g = 0; g < 5; ++g) {
+        m_gradeRadios[g] = new QRadioButton(QString::fromUtf8(kGradeLabels[g]), this);
+        m_gradeRadios[g]->setObjectName(QStringLiteral("grade%1Radio").arg(g + 1));
+        m_gradeRadios[g]->setGeometry(du.Rect(7, 44 + 12 * g, 150, 10));
+        levels->addButton(m_gradeRadios[g]);
+    }
+    constexpr int d = kGradeRows;
 
-    AddStaticText(*this, du, du.Rect(7, 48, 60, 8), QStringLiteral("ｼｰﾄﾞ(省略可)"));
+    AddStaticText(*this, du, du.Rect(7, 48 + d, 60, 8), QStringLiteral("ｼｰﾄﾞ(省略可)"));
     m_seedEdit = new QLineEdit(this);
     m_seedEdit->setObjectName(QStringLiteral("seedEdit"));
-    m_seedEdit->setGeometry(du.Rect(67, 46, 90, 12));
+    m_seedEdit->setGeometry(du.Rect(67, 46 + d, 90, 12));
 
-    m_errorText = AddErrorText(*this, du.Rect(7, 61, 150, 16));
+    m_errorText = AddErrorText(*this, du.Rect(7, 61 + d, 150, 16));
 
-    QPushButton* ok = AddPushButton(*this, du, du.Rect(53, 80, 50, 14), QStringLiteral("OK"), true);
+    QPushButton* ok = AddPushButton(*this, du, du.Rect(53, 80 + d, 50, 14), QStringLiteral("OK"), true);
     ok->setObjectName(QStringLiteral("okButton"));
-    QPushButton* cancel = AddPushButton(*this, du, du.Rect(107, 80, 50, 14), QStringLiteral("ｷｬﾝｾﾙ"), false);
+    QPushButton* cancel = AddPushButton(*this, du, du.Rect(107, 80 + d, 50, 14), QStringLiteral("ｷｬﾝｾﾙ"), false);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(ok, &QPushButton::clicked, this, &CGenerateDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CGenerateDlg::reject);
 
     setTabOrder(m_programRadio, m_anyRadio);
-    setTabOrder(m_anyRadio, m_seedEdit);
+    QWidget* previous = m_anyRadio;
+    for (QRadioButton* radio : m_gradeRadios) {
+        setTabOrder(previous, radio);
+        previous = radio;
+    }
+    setTabOrder(previous, m_seedEdit);
     setTabOrder(m_seedEdit, ok);
     setTabOrder(ok, cancel);
 
-    FixDialogSize(*this, du, 164, 101);
+    FixDialogSize(*this, du, 164, 101 + d);
 }
 
 int CGenerateDlg::DoModal()
 {
-    (m_level == GenerateLevel::Program ? m_programRadio : m_anyRadio)->setChecked(true);
+    const int grade = LevelGrade(m_level);
+    (grade != 0 ? m_gradeRadios[grade - 1] : m_level == GenerateLevel::Program ? m_programRadio : m_anyRadio)
+        ->setChecked(true);
     m_programRadio->setFocus(Qt::TabFocusReason);
     return exec();
 }
@@ -78,6 +98,9 @@ void CGenerateDlg::accept()
         return;
     }
     m_level = m_programRadio->isChecked() ? GenerateLevel::Program : GenerateLevel::Any;
+    for (int g = 0; g < 5; ++g)
+        if (m_gradeRadios[g]->isChecked())
+            GradeLevel(g + 1, m_level);
     m_hasSeed = hasSeed;
     m_seed = seed;
     QDialog::accept();

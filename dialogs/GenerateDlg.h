@@ -1,4 +1,5 @@
-// The dialog of "問題を自動作成": the level of the new puzzle and an optional
+// The dialog of "問題を自動作成": the level of the new puzzle (the two of the
+// automatic solver and of one solution only, or one of the five grades) and an optional
 // seed. OK checks the seed; a seed that is no whole number is explained
 // inside the dialog, which stays open.
 #pragma once
@@ -29,6 +30,8 @@ public:
 private:
     QRadioButton* m_programRadio = nullptr;
     QRadioButton* m_anyRadio = nullptr;
+    // 難易度1 入門 .. 難易度5 最上級: puzzles of exactly that grade.
+    QRadioButton* m_gradeRadios[5] = {};
     QLineEdit* m_seedEdit = nullptr;
     QLabel* m_errorText = nullptr;
 };

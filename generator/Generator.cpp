@@ -6,6 +6,7 @@
 #include "exact/ExactSolver.h"
 #include "generator/Random.h"
 #include "generator/SolutionBoard.h"
+#include "reason/Reasoner.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -54,15 +55,24 @@ struct LevelRules {
     // engine calls, never in time, so that a seed gives the same puzzle
     // everywhere.
     int engineBudget;
+    // The reasoner's grade every puzzle must have; 0: any grade.
+    int grade;
 };
 
 // About seven orders on 15 x 15, one from 29 x 29 on.
 constexpr int kAnyEngineBudget = 1600;
 
 constexpr LevelRules kLevels[] = {
-    {GenerateLevel::Program, "program", kMinSize, kMaxSize, true, 0},
-    {GenerateLevel::Any, "any", kGridMinSize, kGridMaxSize, false, kAnyEngineBudget},
+    {GenerateLevel::Program, "program", kMinSize, kMaxSize, true, 0, 0},
+    {GenerateLevel::Any, "any", kGridMinSize, kGridMaxSize, false, kAnyEngineBudget, 0},
+    {GenerateLevel::Grade1, "grade1", kMinSize, kMaxSize, false, kAnyEngineBudget, 1},
+    {GenerateLevel::Grade2, "grade2", kMinSize, kMaxSize, false, kAnyEngineBudget, 2},
+    {GenerateLevel::Grade3, "grade3", kMinSize, kMaxSize, false, kAnyEngineBudget, 3},
+    {GenerateLevel::Grade4, "grade4", kMinSize, kMaxSize, false, kAnyEngineBudget, 4},
+    {GenerateLevel::Grade5, "grade5", kMinSize, kMaxSize, false, kAnyEngineBudget, 5},
 };
+
+constexpr int kTopGrade = reason::kMaxGrade;
 
 const LevelRules& RulesOf(GenerateLevel level)
 {
@@ -74,17 +84,43 @@ const LevelRules& RulesOf(GenerateLevel level)
 
 enum class Removal { Minimal, NotMinimal, Cancelled };
 
+// The reasoner's grade of `givens`; -1 when cancelled.
+int GradeOf(const Grid& givens, const std::atomic<bool>* cancel)
+{
+    reason::ExplainOptions options;
+    options.cancel = cancel;
+    const reason::Explanation e = reason::Explain(givens, options);
+    return e.cancelled ? -1 : e.grade;
+}
+
+// Whether the stone at i may go as far as the level's grade is concerned:
+// the puzzle without it must not need a harder grade. 1 yes, 0 no, -1
+// cancelled.
+int GradeAllowsRemoval(Grid& givens, std::size_t i, const LevelRules& rules, const std::atomic<bool>* cancel)
+{
+    if (rules.grade == 0 || rules.grade >= kTopGrade)
+        return 1;
+    const std::uint8_t code = givens.cells[i];
+    givens.cells[i] = Empty;
+    const int grade = GradeOf(givens, cancel);
+    givens.cells[i] = code;
+    return grade < 0 ? -1 : grade <= rules.grade ? 1 : 0;
+}
+
 // Takes the stones of `solution` away in `order` for as long as the puzzle
 // keeps its one solution (and, when the level asks, the automatic solver
-// solves it). Once a stone has been found necessary it stays necessary:
-// every later puzzle has fewer givens, so at least as many solutions without
-// it. One pass therefore leaves a minimal puzzle, unless the automatic
-// solver kept a stone that the puzzle could do without.
+// solves it, or the reasoner's grade stays at most the level's). Once a
+// stone has been found necessary it stays necessary: every later puzzle has
+// fewer givens, so at least as many solutions without it. One pass
+// therefore leaves a minimal puzzle, unless the automatic solver kept a
+// stone that the puzzle could do without; stones kept for the grade go in a
+// last pass when the puzzle can do without them, so that the puzzle is
+// always minimal and its grade is checked afterwards.
 Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& order, const LevelRules& rules,
                        const std::atomic<bool>* cancel, Grid& givens)
 {
     givens = solution;
-    std::vector<std::size_t> keptForProgram;
+    std::vector<std::size_t> keptForProgram, keptForGrade;
     for (std::size_t i : order) {
         if (Cancelled(cancel))
             return Removal::Cancelled;
@@ -99,6 +135,20 @@ Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& ord
             }
         }
         const int unique = UniqueWithout(givens, i, code, cancel);
+        if (unique < 0)
+            return Removal::Cancelled;
+        if (unique == 0)
+            continue;
+        const int allowed = GradeAllowsRemoval(givens, i, rules, cancel);
+        if (allowed < 0)
+            return Removal::Cancelled;
+        if (allowed == 1)
+            givens.cells[i] = Empty;
+        else
+            keptForGrade.push_back(i);
+    }
+    for (std::size_t i : keptForGrade) {
+        const int unique = UniqueWithout(givens, i, givens.cells[i], cancel);
         if (unique < 0)
             return Removal::Cancelled;
         if (unique == 1)
@@ -124,6 +174,7 @@ int CountGivens(const Grid& givens)
 
 // The fewest givens over the removal orders the level's budget allows on one
 // board; NotMinimal, best untouched, when no order left a minimal puzzle.
+// A graded level counts only puzzles of its grade and takes the first.
 Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, const std::atomic<bool>* cancel,
                     Grid& best)
 {
@@ -137,7 +188,14 @@ Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, con
             order[i] = i;
         rng.Shuffle(order);
         Grid givens;
-        const Removal r = TakeStonesAway(solution, order, rules, cancel, givens);
+        Removal r = TakeStonesAway(solution, order, rules, cancel, givens);
+        if (r == Removal::Minimal && rules.grade != 0) {
+            const int grade = GradeOf(givens, cancel);
+            if (grade < 0)
+                return Removal::Cancelled;
+            if (grade != rules.grade)
+                r = Removal::NotMinimal;
+        }
         if (r == Removal::Cancelled)
             return r;
         const int count = CountGivens(givens);
@@ -145,6 +203,8 @@ Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, con
             outcome = Removal::Minimal;
             best = givens;
             bestGivens = count;
+            if (rules.grade != 0)
+                break;
         }
     }
     return outcome;
@@ -160,12 +220,28 @@ const char* LevelName(GenerateLevel level)
 bool ParseLevel(const std::string& word, GenerateLevel& level)
 {
     for (const LevelRules& rules : kLevels) {
-        if (word == rules.name) {
+        if (rules.grade == 0 && word == rules.name) {
             level = rules.level;
             return true;
         }
     }
     return false;
+}
+
+bool GradeLevel(int grade, GenerateLevel& level)
+{
+    for (const LevelRules& rules : kLevels) {
+        if (rules.grade != 0 && rules.grade == grade) {
+            level = rules.level;
+            return true;
+        }
+    }
+    return false;
+}
+
+int LevelGrade(GenerateLevel level)
+{
+    return RulesOf(level).grade;
 }
 
 bool LevelFitsSize(GenerateLevel level, int width, int height)
@@ -183,9 +259,11 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
     Rng rng(o.seed);
     // Level program on a size where the automatic solver hardly ever
     // finishes would otherwise search on for ever.
-    constexpr int kMaxBoards = 100;
-    while (result.boards < kMaxBoards) {
+    const int maxBoards = rules.grade != 0 ? kGradeBoards : 100;
+    while (result.boards < maxBoards) {
         ++result.boards;
+        if (o.progress && rules.grade != 0)
+            o.progress(result.boards, o.progressContext);
         const Grid solution = RandomSolution(o.width, o.height, rng, o.cancel);
         Grid givens;
         const Removal r =
@@ -200,6 +278,7 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
         result.puzzle = givens;
         result.solution = solution;
         result.givens = CountGivens(givens);
+        result.grade = rules.grade;
         return result;
     }
     return result;

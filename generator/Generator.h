@@ -18,16 +18,28 @@
 enum class GenerateLevel {
     Program,  // the automatic solver (AutoSolve) also solves it from the givens
     Any,      // only unique and minimal, the fewest givens of several tries
+    // Unique, minimal and of exactly this grade (the reasoner's, 1..5).
+    Grade1,
+    Grade2,
+    Grade3,
+    Grade4,
+    Grade5,
 };
 // The levels' names, sizes and rules are kept together in Generator.cpp
 // (kLevels); a new level is one more row there.
 
-// "program" or "any"; ParseLevel is false for any other word.
+// "program" or "any"; ParseLevel is false for any other word (the graded
+// levels, named "grade1".."grade5", are chosen by number with GradeLevel).
 const char* LevelName(GenerateLevel level);
 bool ParseLevel(const std::string& word, GenerateLevel& level);
 
+// The level of puzzles of exactly this grade (1..5); false for other numbers.
+bool GradeLevel(int grade, GenerateLevel& level);
+// The grade a level's puzzles have, 0 for program and any.
+int LevelGrade(GenerateLevel level);
+
 // Boards the level can be made for: 1..kGridMaxSize each way for any, the
-// automatic solver's 5..15 for program.
+// automatic solver's 5..15 for program and the graded levels.
 bool LevelFitsSize(GenerateLevel level, int width, int height);
 
 struct GenerateOptions {
@@ -38,11 +50,16 @@ struct GenerateOptions {
     // Polled throughout; when it becomes true the generator stops and the
     // result says cancelled.
     const std::atomic<bool>* cancel = nullptr;
+    // Graded levels: called now and then with the boards tried so far, so a
+    // caller can show that the search goes on. Any thread; may be empty.
+    void (*progress)(int boards, void* context) = nullptr;
+    void* progressContext = nullptr;
 };
 
 struct GenerateResult {
     // False when cancelled, for a size the level cannot take, or when level
-    // program found no fitting puzzle on the 100 boards it tries.
+    // program or a graded level found no fitting puzzle on the boards it
+    // tries (100 for program, kGradeBoards for the graded levels).
     bool ok = false;
     bool cancelled = false;
     Grid puzzle;    // the givens, every other cell Empty
@@ -51,7 +68,11 @@ struct GenerateResult {
     // Finished boards tried: level program starts again on a new board when
     // the stones the automatic solver needs are more than the minimum.
     int boards = 0;
+    int grade = 0;  // graded levels, when ok: the grade of the puzzle; 0 otherwise
 };
+
+// Finished boards a graded level tries before it gives up.
+constexpr int kGradeBoards = 400;
 
 GenerateResult GeneratePuzzle(const GenerateOptions& options);
 

@@ -381,6 +381,21 @@ TEST_F(VandorCliTest, CheckProvesTheNumberOfSolutionsOfAnySize)
     }
 }
 
+TEST_F(VandorCliTest, GenerateGradeMakesPuzzlesOfThatGradeAgainFromTheirSeed)
+{
+    Result r = Run({"generate", "7", "6", "--grade", "3", "--seed", "7"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::size_t info = r.out.find("seed: 7 givens: ");
+    ASSERT_NE(info, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.find(" level: ")), " level: grade3 grade: 3\n") << r.out;
+    const std::string puzzle = r.out.substr(0, info);
+    Result grade = Run({"grade", "-"}, puzzle);
+    EXPECT_EQ(grade.out.rfind("grade: 3\n", 0), 0u) << puzzle << grade.out;
+    Result check = Run({"check", "-"}, puzzle);
+    EXPECT_EQ(check.out.rfind("solutions: 1\n", 0), 0u) << puzzle << check.out;
+    EXPECT_EQ(Run({"generate", "7", "6", "--grade", "3", "--seed", "7"}).out, r.out);
+}
+
 TEST_F(VandorCliTest, GenerateMakesUniquePuzzlesAgainFromTheirSeed)
 {
     Result r = Run({"generate", "7", "6", "--seed", "41", "--count", "2"});
@@ -428,7 +443,12 @@ TEST_F(VandorCliTest, GenerateMakesUniquePuzzlesAgainFromTheirSeed)
           {"generate", "5", "x"}, {"generate", "5", "5", "--level", "easy"}, {"generate", "5", "5", "--count", "0"},
           {"generate", "5", "5", "--seed", "-3"}, {"generate", "20", "5", "--level", "program"},
           {"generate", "20", "5", "--format", "vdr", "-o", vdr}, {"generate", "5", "5", "--format", "vdr"},
-          {"generate", "5", "5", "--format", "png"}, {"generate", "5", "5", "--count"}}) {
+          {"generate", "5", "5", "--format", "png"}, {"generate", "5", "5", "--count"},
+          {"generate", "5", "5", "--grade", "0"}, {"generate", "5", "5", "--grade", "6"},
+          {"generate", "5", "5", "--grade", "x"}, {"generate", "5", "5", "--grade", "-1"},
+          {"generate", "4", "9", "--grade", "3"}, {"generate", "16", "9", "--grade", "3"},
+          {"generate", "5", "5", "--grade", "3", "--level", "any"}, {"generate", "5", "5", "--level", "grade3"},
+          {"generate", "5", "5", "--grade"}}) {
         r = Run(args);
         EXPECT_EQ(r.exitCode, 2) << args.back();
         EXPECT_EQ(r.out, "");

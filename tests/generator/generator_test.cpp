@@ -20,6 +20,7 @@
 #include "generator/SolutionBoard.h"
 #include "io/Notation.h"
 #include "model/GameState.h"
+#include "reason/Reasoner.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -107,6 +108,39 @@ void ExpectMinimalUnique(const Case& c, bool bruteForce)
     if (c.level == GenerateLevel::Program) {
         EXPECT_TRUE(SolvedByAutoSolve(r.puzzle)) << FormatGridNotation(r.puzzle);
     }
+    if (LevelGrade(c.level) != 0) {
+        const reason::Explanation e = reason::Explain(r.puzzle);
+        EXPECT_EQ(e.outcome, reason::Outcome::Solved);
+        EXPECT_EQ(e.grade, LevelGrade(c.level)) << FormatGridNotation(r.puzzle);
+        EXPECT_EQ(r.grade, e.grade);
+    }
+}
+
+TEST(GeneratorTest, GradedPuzzlesHaveExactlyTheirGradeOneSolutionAndNoSpareGiven)
+{
+    const Case cases[] = {
+        {5, 5, GenerateLevel::Grade2, 1}, {6, 5, GenerateLevel::Grade3, 2}, {7, 7, GenerateLevel::Grade4, 3},
+        {6, 6, GenerateLevel::Grade5, 4}, {9, 9, GenerateLevel::Grade3, 5},
+    };
+    for (const Case& c : cases)
+        ExpectMinimalUnique(c, c.w * c.h <= 25);
+}
+
+TEST(GeneratorTest, GradedLevelsKeepToTheirSeedAndTakeOnlyTheWindowsSizes)
+{
+    const GenerateResult a = Generate(7, 6, GenerateLevel::Grade3, 8);
+    const GenerateResult b = Generate(7, 6, GenerateLevel::Grade3, 8);
+    ASSERT_TRUE(a.ok && b.ok);
+    EXPECT_EQ(a.puzzle, b.puzzle);
+    EXPECT_FALSE(Generate(4, 9, GenerateLevel::Grade3, 1).ok);
+    EXPECT_FALSE(Generate(9, 16, GenerateLevel::Grade3, 1).ok);
+    GenerateLevel level = GenerateLevel::Any;
+    EXPECT_FALSE(ParseLevel("grade3", level)) << "the graded levels are chosen by number";
+    EXPECT_FALSE(GradeLevel(0, level));
+    EXPECT_FALSE(GradeLevel(6, level));
+    ASSERT_TRUE(GradeLevel(4, level));
+    EXPECT_EQ(LevelGrade(level), 4);
+    EXPECT_EQ(LevelGrade(GenerateLevel::Any), 0);
 }
 
 TEST(GeneratorTest, SmallPuzzlesHaveOneSolutionByEnumerationAndNoSpareGiven)

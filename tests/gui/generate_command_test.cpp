@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 
 #include "generator/Generator.h"
 #include "io/Notation.h"
+#include "reason/Reasoner.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -27,13 +30,14 @@ T* Child(QWidget* dlg, const char* name)
 }
 
 // Fills in the dialog once it opens and presses OK or Cancel.
-void AnswerDialog(bool any, const QString& seed, const char* button)
+// radioName: the level's button to click, nullptr to keep the one checked.
+void AnswerDialog(const char* radioName, const QString& seed, const char* button)
 {
-    guitest::WhenModalOpens([any, seed, button](QWidget* dlg) {
-        if (any) {
+    guitest::WhenModalOpens([radioName, seed, button](QWidget* dlg) {
+        if (radioName) {
             // On the round button itself: a radio button takes clicks on its
             // button and text only.
-            QRadioButton* radio = Child<QRadioButton>(dlg, "anyRadio");
+            QRadioButton* radio = Child<QRadioButton>(dlg, radioName);
             QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height() / 2));
             EXPECT_TRUE(radio->isChecked());
         }
@@ -51,22 +55,28 @@ TEST_F(GenerateCommandTest, OkReplacesTheBoardWithANewPuzzleOfItsSizeAndNamesThe
     StartWith(kStart, SolveInProgress);
     Show();
 
-    for (const bool any : {false, true}) {
+    const std::pair<const char*, GenerateLevel> levels[] = {
+        {nullptr, GenerateLevel::Program}, {"anyRadio", GenerateLevel::Any}, {"grade3Radio", GenerateLevel::Grade3}};
+    for (const auto& [radioName, level] : levels) {
+        SCOPED_TRACE(LevelName(level));
         guitest::ModalWatchdog watch(true);
-        AnswerDialog(any, QStringLiteral("4242"), "okButton");
+        AnswerDialog(radioName, QStringLiteral("4242"), "okButton");
         view->OnGeneratePuzzle();
         Settle();
 
         GenerateOptions o;
         o.width = 7;
         o.height = 6;
-        o.level = any ? GenerateLevel::Any : GenerateLevel::Program;
+        o.level = level;
         o.seed = 4242;
         const GenerateResult expected = GeneratePuzzle(o);
         ASSERT_TRUE(expected.ok);
         EXPECT_EQ(GameState.mode, CreateMode);
         EXPECT_EQ(GameState.undo.undoCount, 0);
         EXPECT_EQ(FormatGridNotation(GridFromRecord(CapturePuzzle())), FormatGridNotation(expected.puzzle));
+        if (LevelGrade(level) != 0) {
+            EXPECT_EQ(reason::Explain(GridFromRecord(CapturePuzzle())).grade, LevelGrade(level));
+        }
         ASSERT_EQ(watch.texts.size(), 1);
         EXPECT_EQ(watch.texts[0].toStdString(),
                   "問題を作成しました。\nｼｰﾄﾞ: 4242\nﾋﾝﾄの数: " + std::to_string(expected.givens));
@@ -94,7 +104,7 @@ TEST_F(GenerateCommandTest, CancelOrABadSeedChangesNothing)
     const StateSummary before = StateSummary::Take();
 
     guitest::ModalWatchdog watch(true);
-    AnswerDialog(false, QString(), "cancelButton");
+    AnswerDialog(nullptr, QString(), "cancelButton");
     view->OnGeneratePuzzle();
     Settle();
     EXPECT_EQ(StateSummary::Take(), before);
