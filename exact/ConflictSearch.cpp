@@ -67,6 +67,24 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
     levelStart_.reserve(n + 64);
     for (int i = 0; i < cells_; ++i)
         AddVariable();
+    BuildCellTables();
+    BuildRing();
+    ringKnown_.assign(ring_.size(), 0);
+    visit_.assign(n, Visit{});
+    stack_.assign(n, 0);
+    reached_.assign(n, 0);
+    mark_.assign(n, 0);
+    cut_.reserve(n);
+    cutStone_.reserve(n);
+    AddBlockClauses();
+    maxLearnt_ = 2000 + cells_ / 2;
+}
+
+// Each cell's orthogonal neighbours and the eight cells around it, its first
+// phase and its first activity.
+void ConflictSearch::BuildCellTables()
+{
+    const std::size_t n = static_cast<std::size_t>(cells_);
     neighbours_.assign(4 * n, -1);
     around_.assign(8 * n, -1);
     onRing_.assign(n, 0);
@@ -96,6 +114,11 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
         }
     for (int i = 0; i < cells_; ++i)
         HeapInsert(i);
+}
+
+// The cells of the outer ring in order round the board.
+void ConflictSearch::BuildRing()
+{
     if (width_ >= 2 && height_ >= 2) {
         for (int x = 0; x < width_; ++x)
             ring_.push_back(x);
@@ -108,15 +131,6 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
     }
     for (int cell : ring_)
         onRing_[cell] = 1;
-    ringKnown_.assign(ring_.size(), 0);
-    visit_.assign(n, Visit{});
-    stack_.assign(n, 0);
-    reached_.assign(n, 0);
-    mark_.assign(n, 0);
-    cut_.reserve(n);
-    cutStone_.reserve(n);
-    AddBlockClauses();
-    maxLearnt_ = 2000 + cells_ / 2;
 }
 
 void ConflictSearch::SetDeadline(std::chrono::steady_clock::time_point deadline)
@@ -424,28 +438,21 @@ void ConflictSearch::WallsAround(const int* cells, int count, std::uint8_t colou
     }
 }
 
-// The cells of one colour must form one group inside the cells that are that
-// colour or still free. A free cell that no stone of the colour can reach
-// takes the other colour; a free cell whose loss would cut stones of the
-// colour apart (a cut vertex of that region) takes the colour.
-int ConflictSearch::PropagateConnected(std::uint8_t colour)
+// Walks the region of `colour` (its stones and the free cells) that holds
+// `root`, depth first, under a new stamp: every cell it reaches is stamped and
+// listed in reached_ (`reached` of them), and every free cut vertex whose loss
+// would cut off a stone goes into cut_, with that stone in cutStone_. Returns
+// the number of stones of the colour reached.
+int ConflictSearch::WalkRegion(std::uint8_t colour, int root, int& reached)
 {
-    if (!stale_[colour])
-        return kNoConflict;
-    if (count_[colour] == 0) {
-        stale_[colour] = false;
-        return kNoConflict;
-    }
     const std::uint8_t* values = value_.data();
     const int* neighbours = neighbours_.data();
     const std::uint8_t wall = Other(colour);
     Visit* visit = visit_.data();
     int* stack = stack_.data();
-    int root = 0;
-    while (values[root] != colour)
-        ++root;
     ++stamp_;
-    int time = 0, top = 0, reached = 0, stones = 1;
+    int time = 0, top = 0, stones = 1;
+    reached = 0;
     cut_.clear();
     cutStone_.clear();
     visit[root] = Visit{stamp_, ++time, time, root, -1, 0};
@@ -486,9 +493,29 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
             cutStone_.push_back(vv.stone);
         }
     }
+    return stones;
+}
+
+// The cells of one colour must form one group inside the cells that are that
+// colour or still free. A free cell that no stone of the colour can reach
+// takes the other colour; a free cell whose loss would cut stones of the
+// colour apart (a cut vertex of that region) takes the colour.
+int ConflictSearch::PropagateConnected(std::uint8_t colour)
+{
+    if (!stale_[colour])
+        return kNoConflict;
+    if (count_[colour] == 0) {
+        stale_[colour] = false;
+        return kNoConflict;
+    }
+    int root = 0;
+    while (value_[root] != colour)
+        ++root;
+    int reached = 0;
+    const int stones = WalkRegion(colour, root, reached);
     if (stones < count_[colour]) {
         int apart = 0;
-        while (values[apart] != colour || visit[apart].stamp == stamp_)
+        while (value_[apart] != colour || visit_[apart].stamp == stamp_)
             ++apart;
         conflictLits_.clear();
         conflictLits_.push_back(Negate(LitOf(apart, colour)));
@@ -502,9 +529,9 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
             Assign(LitOf(cut_[k], colour), kTheory);
         }
     for (int i = 0; i < cells_; ++i)
-        if (visit[i].stamp != stamp_ && value_[i] == kFree) {
+        if (visit_[i].stamp != stamp_ && value_[i] == kFree) {
             because_[i] = Because{kUnreachable, colour, root, -1, -1};
-            Assign(LitOf(i, wall), kTheory);
+            Assign(LitOf(i, Other(colour)), kTheory);
         }
     skipped_[colour] = 0;
     // What was just settled changes nothing for this colour: the cells taken

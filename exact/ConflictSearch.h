@@ -110,6 +110,8 @@ private:
 
     int AddVariable();
     void AddBlockClauses();
+    void BuildCellTables();
+    void BuildRing();
     int StoreClause(const Lit* lits, int size, bool learnt, int lbd);
     void WatchClause(int ref);
     void Assign(Lit l, int reason);
@@ -118,6 +120,7 @@ private:
     int PropagateClauses();
     int PropagateRing();
     int PropagateConnected(std::uint8_t colour);
+    int WalkRegion(std::uint8_t colour, int root, int& reached);
     void WallsAround(const int* cells, int count, std::uint8_t colour, std::vector<Lit>& out);
     void Explain(int var, std::vector<Lit>& out);
     void SnapshotWalls(int from, int blocked, std::uint8_t colour, int before, std::vector<Lit>& out);
