@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "dialogs/DialogTemplate.h"
+#include "dialogs/ReasonTexts.h"
 #include "io/InputFile.h"
 
 namespace {
@@ -21,8 +22,6 @@ bool ParseSeed(const QString& text, std::uint64_t& seed)
     return true;
 }
 
-const char* const kGradeLabels[] = {"難易度1 入門", "難易度2 初級", "難易度3 中級", "難易度4 上級",
-                                     "難易度5 最上級"};
 
 // Rows of the dialog below the level buttons move down by this much.
 constexpr int kGradeRows = 5 * 12;
@@ -44,7 +43,7 @@ CGenerateDlg::CGenerateDlg(QWidget* parent) : QDialog(parent)
     levels->addButton(m_programRadio);
     levels->addButton(m_anyRadio);
     for (int g = 0; g < 5; ++g) {
-        m_gradeRadios[g] = new QRadioButton(QString::fromUtf8(kGradeLabels[g]), this);
+        m_gradeRadios[g] = new QRadioButton(QStringLiteral("難易度%1 %2").arg(g + 1).arg(GradeName(g + 1)), this);
         m_gradeRadios[g]->setObjectName(QStringLiteral("grade%1Radio").arg(g + 1));
         m_gradeRadios[g]->setGeometry(du.Rect(7, 44 + 12 * g, 150, 10));
         levels->addButton(m_gradeRadios[g]);

@@ -168,3 +168,9 @@ QString ReadWarningMessage(ReadWarning warning)
     default: return QString();
     }
 }
+
+QString GradeName(int grade)
+{
+    static const char* const kNames[] = {"入門", "初級", "中級", "上級", "最上級"};
+    return grade >= 1 && grade <= 5 ? QString::fromUtf8(kNames[grade - 1]) : QString();
+}

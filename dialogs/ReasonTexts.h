@@ -15,3 +15,6 @@ QString WriteErrorMessage(const WriteError& error);
 
 // 「URLのデータが盤面より短いため、残りのマスを空にしました」 and the like; empty for None.
 QString ReadWarningMessage(ReadWarning warning);
+
+// The name of a puzzle's grade, 1 入門 .. 5 最上級; empty for any other number.
+QString GradeName(int grade);

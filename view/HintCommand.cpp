@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "dialogs/ReasonTexts.h"
 #include "exact/AnswerCheck.h"
 #include "exact/ExactSolver.h"
 #include "io/PuzzleRecord.h"
@@ -46,7 +47,6 @@ const StepWords kStepWords[] = {
     {reason::Technique::Search, "%1 は%3です。すべての解を調べるとそうなります。"},
 };
 
-const char* const kGradeNames[] = {"", "入門", "初級", "中級", "上級", "最上級"};
 
 bool IsSolveMode(int mode)
 {
@@ -128,7 +128,7 @@ QString GradeMessage(const reason::Explanation& e)
             used << QStringLiteral("%1 %2 回")
                         .arg(QString::fromUtf8(reason::InfoOf(static_cast<reason::Technique>(t)).name))
                         .arg(e.counts[t]);
-    QString text = QStringLiteral("この問題の難易度は %1 %2 です。").arg(e.grade).arg(QString::fromUtf8(kGradeNames[e.grade]));
+    QString text = QStringLiteral("この問題の難易度は %1 %2 です。").arg(e.grade).arg(GradeName(e.grade));
     if (!used.isEmpty())
         text += QStringLiteral("\n使う手筋: ") + used.join(QStringLiteral("、"));
     return text;
