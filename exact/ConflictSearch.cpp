@@ -74,6 +74,10 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
     stack_.assign(n, 0);
     reached_.assign(n, 0);
     mark_.assign(n, 0);
+    joinMark_.assign(n, 0);
+    joinGroup_.assign(n, 0);
+    joinQueue_.assign(n + 4, 0);
+    pocket_.reserve(n);
     cut_.reserve(n);
     cutStone_.reserve(n);
     AddBlockClauses();
@@ -240,33 +244,53 @@ void ConflictSearch::Assign(Lit l, int reason)
     trail_.push_back(l);
     if (v >= cells_)
         return;
-    ++pending_;
     ++count_[colour];
-    // The other colour lost a cell it might have used. This colour gained a
-    // stone, which changes nothing for it when the stone joins one of its
-    // stones: no free cell can then cut it off from the rest.
+    // Connectivity needs a new look only when the region of a colour (its
+    // stones and the free cells) may have fallen apart. A stone gained
+    // changes nothing there, but the first stone of a colour is looked at:
+    // until then its region need not hold together.
+    if (count_[colour] == 1)
+        stale_[colour] = true;
+    // The other colour lost a cell. When the cells round it that it may still
+    // use stay joined round the cell, every path through the cell has a way
+    // round it; otherwise a short walk tells whether the region still holds
+    // together but for small pockets, which are filled at once. (New cut
+    // cells are left for the next full look.)
     const std::uint8_t other = Other(colour);
-    if (!stale_[other]) {
-        // It lost a cell, but when the cells around that it may still use
-        // stay joined round the cell, every path through the cell has a way
-        // round it: nothing can have been cut off. Only new cut cells may
-        // have appeared; they are looked for once enough such losses piled up.
+    if (!stale_[other] && !filling_) {
         const int* around = &around_[8 * v];
         unsigned mask = 0;
         for (int k = 0; k < 8; ++k)
             if (around[k] >= 0 && value_[around[k]] != colour)
                 mask |= 1u << k;
-        stale_[other] = kArcs[mask] > 1 || ++skipped_[other] > skipLimit_;
-    }
-    if (!stale_[colour]) {
-        const int* nb = &neighbours_[4 * v];
-        bool joins = false;
-        for (int k = 0; k < 4 && nb[k] >= 0; ++k)
-            joins = joins || value_[nb[k]] == colour;
-        stale_[colour] = !joins;
+        if (kArcs[mask] > 1 && !SplitsOffPockets(v, other)) {
+            pocket_.clear();
+            stale_[other] = true;
+        }
     }
     if (onRing_[v])
         ringStale_ = true;
+    if (!pocket_.empty() && !filling_)
+        FillPockets(colour);
+}
+
+// The cells of the pockets just cut off from the other colour's stones take
+// this colour.
+void ConflictSearch::FillPockets(std::uint8_t colour)
+{
+    const std::uint8_t cut = Other(colour);
+    int stone = -1;
+    for (int k = static_cast<int>(trail_.size()) - 1; stone < 0; --k)
+        if (VarOf(trail_[k]) < cells_ && ColourOf(trail_[k]) == cut)
+            stone = VarOf(trail_[k]);
+    filling_ = true;
+    for (int cell : pocket_)
+        if (value_[cell] == kFree) {
+            because_[cell] = Because{kUnreachable, cut, stone, -1, -1};
+            Assign(LitOf(cell, colour), kTheory);
+        }
+    filling_ = false;
+    pocket_.clear();
 }
 
 void ConflictSearch::Backtrack(int level)
@@ -287,11 +311,9 @@ void ConflictSearch::Backtrack(int level)
     trail_.resize(start);
     levelStart_.resize(level);
     head_ = start;
-    // A level backed up to may have left connectivity for later: look at
-    // it again at once.
-    stale_[kWhite] = stale_[kBlack] = true;
-    skipped_[kWhite] = skipped_[kBlack] = 0;
-    pending_ = deferLimit_;
+    // Every level ends at a fixed point of the propagation: nothing is left
+    // for the propagators at the level backed up to.
+    stale_[kWhite] = stale_[kBlack] = false;
     ringStale_ = false;
 }
 
@@ -356,18 +378,14 @@ int ConflictSearch::Propagate()
             return conflict;
         if (trail_.size() != before)
             continue;
-        if (pending_ < deferLimit_)
-            return kNoConflict;
         if ((conflict = PropagateConnected(kWhite)) != kNoConflict)
             return conflict;
         if (trail_.size() != before)
             continue;
         if ((conflict = PropagateConnected(kBlack)) != kNoConflict)
             return conflict;
-        if (trail_.size() == before) {
-            pending_ = 0;
+        if (trail_.size() == before)
             return kNoConflict;
-        }
     }
 }
 
@@ -436,6 +454,76 @@ void ConflictSearch::WallsAround(const int* cells, int count, std::uint8_t colou
                 out.push_back(LitOf(nb[d], colour));
             }
     }
+}
+
+// After `lost` left the region of `colour` (its stones and the free cells),
+// whether the region still holds together but for small pockets without a
+// stone of the colour, which go into pocket_ (no stone can reach them: they
+// must take the other colour). A short breadth-first walk from each
+// neighbour of the cell that is in the region: walks that meet are one
+// part; a walk that runs out of cells before its budget has gone round a
+// pocket. False when two parts are too large to go round (they may still
+// meet further away: the full walk decides) or a pocket holds a stone.
+bool ConflictSearch::SplitsOffPockets(int lost, std::uint8_t colour)
+{
+    constexpr int kBudget = 96;
+    const std::uint8_t wall = Other(colour);
+    if (count_[colour] == 0)
+        return true;  // nothing to hold together yet
+    const int* nb = &neighbours_[4 * lost];
+    int starts[4], count = 0;
+    for (int d = 0; d < 4 && nb[d] >= 0; ++d)
+        if (value_[nb[d]] != wall)
+            starts[count++] = nb[d];
+    if (count <= 1)
+        return true;
+    ++joinStamp_;
+    joinMark_[lost] = joinStamp_;
+    joinGroup_[lost] = -1;
+    int* queue = joinQueue_.data();
+    int tail = 0, large = 0;
+    for (int g = 0; g < count; ++g) {
+        const int from = starts[g];
+        if (joinMark_[from] == joinStamp_)
+            continue;  // reached by an earlier walk
+        const int first = tail;
+        int head = tail;
+        bool met = false;
+        queue[tail++] = from;
+        joinMark_[from] = joinStamp_;
+        joinGroup_[from] = g;
+        while (head < tail && tail - first < kBudget && !met) {
+            const int* next = &neighbours_[4 * queue[head++]];
+            for (int d = 0; d < 4 && next[d] >= 0; ++d) {
+                const int u = next[d];
+                if (value_[u] == wall)
+                    continue;
+                if (joinMark_[u] == joinStamp_) {
+                    met = met || (joinGroup_[u] != g && joinGroup_[u] >= 0);
+                    continue;
+                }
+                joinMark_[u] = joinStamp_;
+                joinGroup_[u] = g;
+                queue[tail++] = u;
+            }
+        }
+        if (met)
+            continue;  // part of an earlier walk's part
+        if (head < tail) {
+            if (++large > 1)
+                return false;
+            continue;
+        }
+        for (int k = first; k < tail; ++k)
+            if (value_[queue[k]] == colour)
+                return false;
+        pocket_.insert(pocket_.end(), queue + first, queue + tail);
+    }
+    if (large == 0) {
+        pocket_.clear();
+        return false;
+    }
+    return true;
 }
 
 // Walks the region of `colour` (its stones and the free cells) that holds
@@ -533,7 +621,6 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
             because_[i] = Because{kUnreachable, colour, root, -1, -1};
             Assign(LitOf(i, Other(colour)), kTheory);
         }
-    skipped_[colour] = 0;
     // What was just settled changes nothing for this colour: the cells taken
     // from it were out of its reach, and a cut cell made its stone cuts no
     // other cell.
@@ -869,7 +956,6 @@ bool ConflictSearch::Start()
         if (!unsolvable_ && Propagate() != kNoConflict)
             unsolvable_ = true;
     }
-    pending_ = deferLimit_;
     if (!unsolvable_ && Propagate() != kNoConflict)
         unsolvable_ = true;
     return !unsolvable_;
@@ -915,10 +1001,6 @@ Answer ConflictSearch::Run(const std::vector<Lit>& assumptions, long long confli
         }
         if (next < 0) {
             const int v = PickBranch();
-            if (v < 0 && (stale_[kWhite] || stale_[kBlack])) {
-                pending_ = deferLimit_;  // a full board is looked at in full
-                continue;
-            }
             if (v < 0) {
                 for (int i = 0; i < cells_; ++i)
                     model_[i] = value_[i];

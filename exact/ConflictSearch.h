@@ -75,8 +75,6 @@ public:
     // The colour every solution gives the cell, when known without search.
     std::uint8_t Fixed(int cell) const { return level_[cell] == 0 ? value_[cell] : std::uint8_t{kFree}; }
     int Cells() const { return cells_; }
-    void SetSkipLimit(int limit) { skipLimit_ = limit; }
-    void SetDeferLimit(int limit) { deferLimit_ = limit; }
     long long Conflicts() const { return conflicts_; }
 
 private:
@@ -120,6 +118,8 @@ private:
     int PropagateClauses();
     int PropagateRing();
     int PropagateConnected(std::uint8_t colour);
+    bool SplitsOffPockets(int lost, std::uint8_t colour);
+    void FillPockets(std::uint8_t colour);
     int WalkRegion(std::uint8_t colour, int root, int& reached);
     void WallsAround(const int* cells, int count, std::uint8_t colour, std::vector<Lit>& out);
     void Explain(int var, std::vector<Lit>& out);
@@ -186,12 +186,6 @@ private:
     int count_[3] = {0, 0, 0};
     bool stale_[3] = {false, true, true};
     bool ringStale_ = true;
-    int skipped_[3] = {0, 0, 0};  // losses let pass since the last look
-    int skipLimit_ = 0;
-    // Connectivity is looked at once this many cells were set since the
-    // last look (and always before a full board counts as a solution).
-    int pending_ = 0;
-    int deferLimit_ = 0;
     std::vector<int> neighbours_;  // 4 per cell, -1 where there is none
     std::vector<int> around_;      // 8 per cell, round it, -1 where there is none
     std::vector<int> ring_;
@@ -214,6 +208,12 @@ private:
     std::vector<int> cutStone_;
     std::vector<unsigned> mark_;  // breadth-first scratch
     unsigned markStamp_ = 0;
+    std::vector<unsigned> joinMark_;  // SplitsOffPockets' scratch
+    std::vector<int> joinGroup_;
+    std::vector<int> pocket_;  // cells cut off from every stone of a colour
+    bool filling_ = false;
+    std::vector<int> joinQueue_;
+    unsigned joinStamp_ = 0;
 };
 
 }  // namespace exact
