@@ -72,12 +72,13 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
     ringKnown_.assign(ring_.size(), 0);
     visit_.assign(n, Visit{});
     stack_.assign(n, 0);
-    reached_.assign(n, 0);
     mark_.assign(n, 0);
     joinMark_.assign(n, 0);
     joinGroup_.assign(n, 0);
     joinQueue_.assign(n + 4, 0);
     pocket_.reserve(n);
+    wallsA_.reserve(n);
+    wallsB_.reserve(n);
     cut_.reserve(n);
     cutStone_.reserve(n);
     AddBlockClauses();
@@ -440,22 +441,6 @@ int ConflictSearch::PropagateRing()
     return kNoConflict;
 }
 
-// The walls of the other colour around a set of cells, as literals "this
-// wall has the colour" (all false now), each once.
-void ConflictSearch::WallsAround(const int* cells, int count, std::uint8_t colour, std::vector<Lit>& out)
-{
-    ++markStamp_;
-    const std::uint8_t wall = Other(colour);
-    for (int k = 0; k < count; ++k) {
-        const int* nb = &neighbours_[4 * cells[k]];
-        for (int d = 0; d < 4 && nb[d] >= 0; ++d)
-            if (value_[nb[d]] == wall && mark_[nb[d]] != markStamp_) {
-                mark_[nb[d]] = markStamp_;
-                out.push_back(LitOf(nb[d], colour));
-            }
-    }
-}
-
 // After `lost` left the region of `colour` (its stones and the free cells),
 // whether the region still holds together but for small pockets without a
 // stone of the colour, which go into pocket_ (no stone can reach them: they
@@ -527,11 +512,10 @@ bool ConflictSearch::SplitsOffPockets(int lost, std::uint8_t colour)
 }
 
 // Walks the region of `colour` (its stones and the free cells) that holds
-// `root`, depth first, under a new stamp: every cell it reaches is stamped and
-// listed in reached_ (`reached` of them), and every free cut vertex whose loss
-// would cut off a stone goes into cut_, with that stone in cutStone_. Returns
+// `root`, depth first, under a new stamp: every cell it reaches is stamped,
+// and every free cut vertex whose loss would cut off a stone goes into cut_, with that stone in cutStone_. Returns
 // the number of stones of the colour reached.
-int ConflictSearch::WalkRegion(std::uint8_t colour, int root, int& reached)
+int ConflictSearch::WalkRegion(std::uint8_t colour, int root)
 {
     const std::uint8_t* values = value_.data();
     const int* neighbours = neighbours_.data();
@@ -540,12 +524,10 @@ int ConflictSearch::WalkRegion(std::uint8_t colour, int root, int& reached)
     int* stack = stack_.data();
     ++stamp_;
     int time = 0, top = 0, stones = 1;
-    reached = 0;
     cut_.clear();
     cutStone_.clear();
     visit[root] = Visit{stamp_, ++time, time, root, -1, 0};
     stack[top++] = root;
-    reached_[reached++] = root;
     while (top > 0) {
         const int v = stack[top - 1];
         Visit& vv = visit[v];
@@ -560,7 +542,6 @@ int ConflictSearch::WalkRegion(std::uint8_t colour, int root, int& reached)
                 stones += stone;
                 uu = Visit{stamp_, time, time, stone ? u : -1, v, 0};
                 stack[top++] = u;
-                reached_[reached++] = u;
             } else if (u != vv.parent && uu.order < vv.low) {
                 vv.low = uu.order;
             }
@@ -599,8 +580,7 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
     int root = 0;
     while (value_[root] != colour)
         ++root;
-    int reached = 0;
-    const int stones = WalkRegion(colour, root, reached);
+    const int stones = WalkRegion(colour, root);
     if (stones < count_[colour]) {
         int apart = 0;
         while (value_[apart] != colour || visit_[apart].stamp == stamp_)
@@ -608,7 +588,7 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
         conflictLits_.clear();
         conflictLits_.push_back(Negate(LitOf(apart, colour)));
         conflictLits_.push_back(Negate(LitOf(root, colour)));
-        WallsAround(reached_.data(), reached, colour, conflictLits_);
+        SnapshotWalls(apart, root, -1, colour, static_cast<int>(trail_.size()), conflictLits_);
         return kTheoryConflict;
     }
     for (std::size_t k = 0; k < cut_.size(); ++k)
@@ -629,30 +609,48 @@ int ConflictSearch::PropagateConnected(std::uint8_t colour)
 }
 
 // The walls of the other colour that were already set when trail position
-// `before` was reached, around the part of the board that `from` could reach
-// then through free cells and stones of the colour, not through `blocked`.
-void ConflictSearch::SnapshotWalls(int from, int blocked, std::uint8_t colour, int before, std::vector<Lit>& out)
+// `before` was reached, round one of the two parts of the board that `a` and
+// `b` could reach then through free cells and stones of the colour, not
+// through `blocked` (the two parts were apart). Either list explains why
+// they were apart; the parts are walked in turn, a cell at a time, and the
+// walls of the one that is walked first to its end are taken: the shorter
+// list, and a short clause is worth more later on.
+void ConflictSearch::SnapshotWalls(int a, int b, int blocked, std::uint8_t colour, int before, std::vector<Lit>& out)
 {
     const std::uint8_t wall = Other(colour);
-    auto isWall = [&](int cell) { return value_[cell] == wall && position_[cell] < before; };
-    ++markStamp_;
-    int* queue = stack_.data();
-    int head = 0, tail = 0;
-    queue[tail++] = from;
-    mark_[from] = markStamp_;
-    if (blocked >= 0)
-        mark_[blocked] = markStamp_;
-    while (head < tail) {
-        const int* nb = &neighbours_[4 * queue[head++]];
+    struct Side {
+        int* queue;
+        std::vector<unsigned>& mark;
+        unsigned stamp;
+        std::vector<Lit>& walls;
+        int head = 0, tail = 0;
+    };
+    Side sides[2] = {{stack_.data(), mark_, ++markStamp_, wallsA_}, {joinQueue_.data(), joinMark_, ++joinStamp_, wallsB_}};
+    const int from[2] = {a, b};
+    for (int k = 0; k < 2; ++k) {
+        Side& side = sides[k];
+        side.walls.clear();
+        side.queue[side.tail++] = from[k];
+        side.mark[from[k]] = side.stamp;
+        if (blocked >= 0)
+            side.mark[blocked] = side.stamp;
+    }
+    for (int turn = 0;; turn ^= 1) {
+        Side& side = sides[turn];
+        if (side.head == side.tail) {
+            out.insert(out.end(), side.walls.begin(), side.walls.end());
+            return;
+        }
+        const int* nb = &neighbours_[4 * side.queue[side.head++]];
         for (int d = 0; d < 4 && nb[d] >= 0; ++d) {
             const int u = nb[d];
-            if (mark_[u] == markStamp_)
+            if (side.mark[u] == side.stamp)
                 continue;
-            mark_[u] = markStamp_;
-            if (isWall(u))
-                out.push_back(LitOf(u, colour));
+            side.mark[u] = side.stamp;
+            if (value_[u] == wall && position_[u] < before)
+                side.walls.push_back(LitOf(u, colour));
             else
-                queue[tail++] = u;
+                side.queue[side.tail++] = u;
         }
     }
 }
@@ -671,12 +669,12 @@ void ConflictSearch::Explain(int var, std::vector<Lit>& out)
         break;
     case kUnreachable:
         out.push_back(Negate(LitOf(b.a, b.colour)));
-        SnapshotWalls(var, -1, b.colour, before, out);
+        SnapshotWalls(var, b.a, -1, b.colour, before, out);
         break;
     default:  // kCut
         out.push_back(Negate(LitOf(b.a, b.colour)));
         out.push_back(Negate(LitOf(b.b, b.colour)));
-        SnapshotWalls(b.a, var, b.colour, before, out);
+        SnapshotWalls(b.a, b.b, var, b.colour, before, out);
         break;
     }
 }

@@ -120,10 +120,9 @@ private:
     int PropagateConnected(std::uint8_t colour);
     bool SplitsOffPockets(int lost, std::uint8_t colour);
     void FillPockets(std::uint8_t colour);
-    int WalkRegion(std::uint8_t colour, int root, int& reached);
-    void WallsAround(const int* cells, int count, std::uint8_t colour, std::vector<Lit>& out);
+    int WalkRegion(std::uint8_t colour, int root);
     void Explain(int var, std::vector<Lit>& out);
-    void SnapshotWalls(int from, int blocked, std::uint8_t colour, int before, std::vector<Lit>& out);
+    void SnapshotWalls(int a, int b, int blocked, std::uint8_t colour, int before, std::vector<Lit>& out);
     bool LiftConflict(int conflict);
     void Analyse(int conflict, int& backLevel);
     void Learn(int backLevel);
@@ -203,7 +202,6 @@ private:
     std::vector<Visit> visit_;
     unsigned stamp_ = 0;
     std::vector<int> stack_;
-    std::vector<int> reached_;  // the cells the last depth-first search reached
     std::vector<int> cut_;       // cut cells found, with the stone behind each
     std::vector<int> cutStone_;
     std::vector<unsigned> mark_;  // breadth-first scratch
@@ -213,6 +211,7 @@ private:
     std::vector<int> pocket_;  // cells cut off from every stone of a colour
     bool filling_ = false;
     std::vector<int> joinQueue_;
+    std::vector<Lit> wallsA_, wallsB_;  // SnapshotWalls' scratch
     unsigned joinStamp_ = 0;
 };
 
