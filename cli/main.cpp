@@ -19,7 +19,7 @@ const CliCommand kCommands[] = {
     {"show", "show PUZZLE", "print the board as stored, without solving", RunShow},
     {"convert", "convert IN OUT", "write IN as notation, .vdr or .pzprv3 (by OUT's extension)", RunConvert},
     {"print", "print PUZZLE -o page.pdf", "print the puzzle's page into a PDF file", RunPrint},
-    {"check", "check PUZZLE [--undecided]", "prove whether the puzzle has 0, 1 or 2+ solutions", RunCheck},
+    {"check", "check PUZZLE [--undecided] [--time-limit S]", "prove whether the puzzle has 0, 1 or 2+ solutions", RunCheck},
     {"url", "url PUZZLE", "print the puzz.link URL of the puzzle's given stones", RunUrl},
     {"generate", "generate W H [OPTIONS]", "make new puzzles with exactly one solution", RunGenerate},
     {"explain", "explain PUZZLE", "explain the puzzle step by step, as a person solves it", RunExplain},
@@ -49,6 +49,9 @@ const char kDetails[] =
     "'solutions: 0', 'solutions: 1' and the solution, or 'solutions: 2+', two\n"
     "solutions, a line 'differ: X,Y ...' and, with --undecided, a line\n"
     "'undecided: X,Y ...' naming every cell not the same in every solution.\n"
+    "With --time-limit S it stops after S seconds (a decimal number above 0):\n"
+    "then it prints 'stopped: the time limit ran out before the search\n"
+    "finished', no verdict, and exits with status 1.\n"
     "\n"
     "generate W H [--level program|any | --grade G] [--seed N] [--count K]\n"
     "[--format notation|url|vdr -o FILE] makes K puzzles (default 1) of W x H\n"

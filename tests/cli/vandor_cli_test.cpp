@@ -381,6 +381,29 @@ TEST_F(VandorCliTest, CheckProvesTheNumberOfSolutionsOfAnySize)
     }
 }
 
+TEST_F(VandorCliTest, CheckStoppedByItsTimeLimitSaysSoAndGivesNoVerdict)
+{
+    std::string empty;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            empty += x ? " ." : ".";
+        empty += "\n";
+    }
+    Result r = Run({"check", "-", "--undecided", "--time-limit", "0.001"}, empty);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(r.out, "stopped: the time limit ran out before the search finished\n");
+
+    r = Run({"check", "-", "--time-limit", "60"}, "W B\nB W\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "solutions: 0\n");
+
+    for (const char* bad : {"0", "-1", "soon", ""}) {
+        r = Run({"check", "-", "--time-limit", bad}, "W .\n");
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_EQ(r.out, "") << bad;
+    }
+}
+
 TEST_F(VandorCliTest, GenerateGradeMakesPuzzlesOfThatGradeAgainFromTheirSeed)
 {
     Result r = Run({"generate", "7", "6", "--grade", "3", "--seed", "7"});
