@@ -53,8 +53,26 @@ public:
         return false;
     }
 
+    // Once the engine has run: the colour of each cell in every solution
+    // (kFree where they differ), else null. The steps are sound, so it
+    // holds for every later board.
+    const std::vector<std::uint8_t>* Known()
+    {
+        if (!result_ || result_->cancelled || result_->solutions == 0)
+            return nullptr;
+        if (known_.empty()) {
+            const ExactResult& r = *result_;
+            known_.resize(r.first.cells.size(), kFree);
+            for (std::size_t cell = 0; cell < known_.size(); ++cell)
+                if (r.solutions == 1 || !r.undecided[cell])
+                    known_[cell] = r.first.cells[cell] == GivenWhite ? kWhite : kBlack;
+        }
+        return &known_;
+    }
+
 private:
     const ExplainOptions& options_;
+    std::vector<std::uint8_t> known_;
     std::unique_ptr<ExactResult> result_;
 };
 
@@ -75,7 +93,7 @@ bool NextStep(Techniques& t, Search& search, const Board& board, const ExplainOp
             return true;
         }))
         return true;
-    if (FindTrial(t, board, step, options.cancel))
+    if (FindTrial(t, board, step, options.cancel, search.Known()))
         return true;
     if (Cancelled(options)) {
         out.cancelled = true;

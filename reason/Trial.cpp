@@ -1,6 +1,8 @@
 #include "reason/Trial.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
 namespace reason {
 
@@ -12,6 +14,8 @@ struct Try {
     int colour;
     Board board;
     int rounds = 0;
+    int index = 0;  // its place among every supposition, cells in candidate order, white first
+    int pass = 0;   // the deepening pass in which it came to a standstill
 };
 
 // The deepening limits: every live supposition runs up to each in turn, so
@@ -114,16 +118,82 @@ bool SameEitherWay(const std::vector<Try>& still, const Board& b, Finding& out)
 
 }  // namespace
 
-bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel)
+namespace {
+
+// The deepening pass in which a supposition that came to a standstill
+// after `rounds` rounds stopped: the first whose limit reaches that far.
+int PassOf(int rounds)
 {
-    std::vector<Try> live, still;
+    int pass = 0;
+    while (kLimits[pass] < rounds)
+        ++pass;
+    return pass;
+}
+
+// Whether the standstill board of a supposition gives some free cell of b
+// the colour that cell has in every solution: without one, no board can
+// agree with it on a cell decided, so its cell gives no step of Either.
+bool AgreesSomewhere(const Try& tr, const Board& b, const std::vector<std::uint8_t>& known)
+{
+    for (int cell = 0; cell < b.Size(); ++cell)
+        if (b.colours[cell] == kFree && tr.board.colours[cell] != kFree && tr.board.colours[cell] == known[cell])
+            return true;
+    return false;
+}
+
+// Runs the suppositions of `sure` whose partner of the other colour came to
+// a standstill and agrees somewhere with the solutions, and puts those that
+// come to a standstill among `still` where the deepening would have put
+// them. False when cancelled, or when one breaks a rule after all.
+bool RunSure(Techniques& t, const Board& b, const std::vector<std::uint8_t>& known, std::vector<Try>& sure,
+             std::vector<Try>& still, const std::atomic<bool>* cancel)
+{
+    std::vector<const Try*> partner(static_cast<std::size_t>(b.Size()), nullptr);
+    for (const Try& tr : still)
+        partner[tr.cell] = &tr;  // the other colour of a cell in `sure`, or of an unknown cell
+    std::vector<Try> ran;  // apart from still, whose elements partner points to
+    for (Try& tr : sure) {
+        const Try* other = partner[tr.cell];
+        if (!other || other->colour == tr.colour || !AgreesSomewhere(*other, b, known))
+            continue;
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return false;
+        const TrialEnd end = Propagate(t, tr.board, kLimits[std::size(kLimits) - 1], tr.rounds, nullptr);
+        if (end == TrialEnd::Broken)
+            return false;
+        if (end == TrialEnd::Standstill) {
+            tr.pass = PassOf(tr.rounds);
+            ran.push_back(std::move(tr));
+        }
+    }
+    for (Try& tr : ran)
+        still.push_back(std::move(tr));
+    std::stable_sort(still.begin(), still.end(), [](const Try& a, const Try& c) {
+        return a.pass != c.pass ? a.pass < c.pass : a.index < c.index;
+    });
+    return true;
+}
+
+}  // namespace
+
+bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel,
+               const std::vector<std::uint8_t>* known)
+{
+    // A supposition of the colour a cell has in every solution keeps to the
+    // solutions, so it never breaks a rule: such ones wait in `sure`, and
+    // run only when a step of Either may need their board.
+    std::vector<Try> live, still, sure;
+    int index = 0;
     for (int cell : CandidateOrder(b))
         for (int colour : {kWhite, kBlack}) {
-            live.push_back(Try{cell, colour, b, 0});
-            live.back().board.colours[cell] = static_cast<std::uint8_t>(colour);
+            Try tr{cell, colour, b, 0};
+            tr.board.colours[cell] = static_cast<std::uint8_t>(colour);
+            tr.index = index++;
+            (known && (*known)[cell] == colour ? sure : live).push_back(std::move(tr));
         }
     std::vector<int> witness;
-    for (int limit : kLimits) {
+    for (int pass = 0; pass < static_cast<int>(std::size(kLimits)); ++pass) {
+        const int limit = kLimits[pass];
         const Try* best = nullptr;
         int bestRounds = limit + 1;
         std::vector<Try> next;
@@ -138,6 +208,7 @@ bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bo
                 bestRounds = tr.rounds;
                 witness = seen;
             } else {
+                tr.pass = pass;
                 (end == TrialEnd::Limit ? next : still).push_back(std::move(tr));
             }
             if (bestRounds == 1)
@@ -152,6 +223,8 @@ bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bo
         if (live.empty())
             break;
     }
+    if (!sure.empty() && !RunSure(t, b, *known, sure, still, cancel))
+        return cancel && cancel->load(std::memory_order_relaxed) ? false : FindTrial(t, b, out, cancel, nullptr);
     return SameEitherWay(still, b, out);
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+#include <vector>
 
 #include "reason/Techniques.h"
 
@@ -23,8 +25,11 @@ TrialEnd Propagate(Techniques& t, Board& b, int maxRounds, int& rounds, std::vec
 // and both colours, cells with more stones around them first. When no
 // supposition breaks a rule, a step of Either: a cell whose two colours
 // both lead to the same colour somewhere else. False when neither is found
-// (or when cancelled).
-bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel);
+// (or when cancelled). known, when given, is the colour of each cell in
+// every solution (kFree where they differ): it only saves work, the step
+// found is the same.
+bool FindTrial(Techniques& t, const Board& b, Finding& out, const std::atomic<bool>* cancel,
+               const std::vector<std::uint8_t>* known = nullptr);
 
 // The free cells, those with more stones among their eight neighbours first,
 // then in board order: the order in which trial and search look at them.

@@ -114,6 +114,11 @@ ExactEngine SetCheckEngine(ExactEngine engine)
     return previous;
 }
 
+ExactEngine CheckEngine()
+{
+    return g_engine;
+}
+
 void CVandorView::OnCheckUnique()
 {
     const Grid board = GridFromRecord(CapturePuzzle());

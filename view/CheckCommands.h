@@ -6,6 +6,7 @@
 
 using ExactEngine = ExactResult (*)(const Grid& puzzle, const ExactOptions& options);
 
-// The engine the checks run, SolveExact unless replaced; tests put in one
-// that takes its time. Returns the one it replaces.
+// The engine the checks and ヒント run, SolveExact unless replaced; tests put
+// in one that takes its time. Returns the one it replaces.
 ExactEngine SetCheckEngine(ExactEngine engine);
+ExactEngine CheckEngine();

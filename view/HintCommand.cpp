@@ -19,7 +19,9 @@
 #include "reason/Reasoner.h"
 #include "view/BackgroundTask.h"
 #include "view/CVandorView.h"
+#include "view/CheckCommands.h"
 #include "view/CheckMarks.h"
+#include "view/HintWords.h"
 #include "view/Geometry.h"
 #include "view/UndoMoves.h"
 #include "view/WindowSettings.h"
@@ -29,7 +31,9 @@ namespace {
 const QString kAppName = QStringLiteral("vandor");
 
 // One sentence per technique. %1: the decided cells, %2: the cells of the
-// reason, %3: the colour decided, %4: the other colour, %5: the depth.
+// reason, %3: the colour decided, %4: the other colour, %5: the depth, %6
+// and %7: the cells of the reason that hold the colour decided and the
+// other colour.
 struct StepWords {
     reason::Technique technique;
     const char* sentence;
@@ -37,14 +41,16 @@ struct StepWords {
 
 const StepWords kStepWords[] = {
     {reason::Technique::Block, "%1 は%3です。%2 が%4なので、%4にすると 2×2 が%4だけになります。"},
-    {reason::Technique::Checker, "%1 は%3です。%4にすると %2 と市松模様の 2×2 ができます。"},
-    {reason::Technique::Ring, "%1 は%3です。%4にすると外周の %2 の色が 3 つ以上に分かれます。"},
-    {reason::Technique::Escape, "%1 は%3です。%2 の%3がほかの%3とつながる出口はここしかありません。"},
-    {reason::Technique::Reach, "%1 は%3です。%4にすると %2 の%4とつながることができません。"},
-    {reason::Technique::Cut, "%1 は%3です。%4にすると %2 の%3が分断されます。"},
-    {reason::Technique::Trial, "%1 は%3です。%4と仮定すると %5 手で矛盾します（%2）。"},
-    {reason::Technique::Either, "%1 は%3です。%2 をどちらの色と仮定しても、そうなります。"},
-    {reason::Technique::Search, "%1 は%3です。すべての解を調べるとそうなります。"},
+    {reason::Technique::Checker, "%1 は%3です。%4にすると %2 と合わせて 2×2 が市松模様になります。"},
+    {reason::Technique::Ring,
+     "%1 は%3です。外周で%3の %6 の間にあり、外周の反対側に%4の %7 があるので、%4にすると外周の%3と%4が"
+     "交互に並び、どちらかがつながれなくなります。"},
+    {reason::Technique::Escape, "%1 は%3です。%2 の%3がほかの%3とつながるための出口は、ここしか残っていません。"},
+    {reason::Technique::Reach, "%1 は%3です。%3の %2 に囲まれていて、%4にするとほかの%4とつながれません。"},
+    {reason::Technique::Cut, "%1 は%3です。%4にすると %2 の%3が分断され、つながれなくなります。"},
+    {reason::Technique::Trial, "%1 は%3です。%4と仮定して手筋を進めると、%5 巡目で %2 に矛盾が起きます。"},
+    {reason::Technique::Either, "%1 は%3です。%2 を白と仮定しても黒と仮定しても、手筋を進めるとそうなります。"},
+    {reason::Technique::Search, "%1 は%3です。手筋では決まりませんが、すべての解を調べるとどの解でも%3です。"},
 };
 
 
@@ -67,20 +73,30 @@ QString CellNames(const std::vector<int>& cells, int width)
     return text;
 }
 
-QString StepSentence(const reason::Finding& f, int width)
+}  // namespace
+
+QString StepSentence(const reason::Finding& f, const reason::Board& board)
 {
+    const int width = board.width;
+    std::vector<int> same, other;
+    for (int cell : f.because)
+        (board.colours[cell] == f.colour ? same : other).push_back(cell);
     for (const StepWords& w : kStepWords) {
         if (w.technique != f.technique)
             continue;
         return QString::fromUtf8(w.sentence)
             .replace(QStringLiteral("%1"), CellNames(f.cells, width))
             .replace(QStringLiteral("%2"), CellNames(f.because, width))
+            .replace(QStringLiteral("%6"), CellNames(same, width))
+            .replace(QStringLiteral("%7"), CellNames(other, width))
             .replace(QStringLiteral("%3"), ColourName(f.colour))
             .replace(QStringLiteral("%4"), ColourName(f.colour == reason::kWhite ? reason::kBlack : reason::kWhite))
             .replace(QStringLiteral("%5"), QString::number(f.depth));
     }
     return QString();
 }
+
+namespace {
 
 // Adds the mark kind to the cells, row-by-row indices of a board width wide.
 void MarkCells(const std::vector<int>& cells, int width, MarkKind kind)
@@ -148,11 +164,11 @@ void CVandorView::OnHint()
     const QPointer<CVandorView> self(this);
     const bool done = RunHintWork(
         window(),
-        [result, start, create, &cancelled](const std::atomic<bool>& cancel) {
+        [result, start, create, engine = CheckEngine(), &cancelled](const std::atomic<bool>& cancel) {
             if (!create) {
                 ExactOptions options;
                 options.cancel = &cancel;
-                result->exact = SolveExact(GivensOf(start), options);
+                result->exact = engine(GivensOf(start), options);
                 if (result->exact.cancelled) {
                     cancelled = true;
                     return;
@@ -231,7 +247,7 @@ void CVandorView::HintStep(const reason::Explanation& e)
     MarkCells(f.cells, width, kHintMark);
     MarkCells(f.because, width, kHintReasonMark);
     update();
-    QMessageBox box(QMessageBox::Information, kAppName, StepSentence(f, width), QMessageBox::NoButton, window());
+    QMessageBox box(QMessageBox::Information, kAppName, StepSentence(f, e.board), QMessageBox::NoButton, window());
     QPushButton* place = box.addButton(QStringLiteral("置く(&P)"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("閉じる"), QMessageBox::RejectRole);
     box.exec();

@@ -3,11 +3,17 @@
 #include "mouse_view_fixture.h"
 
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <chrono>
 #include <set>
+#include <thread>
 #include <utility>
+
+#include "view/CheckCommands.h"
+#include "view/HintWords.h"
 
 namespace {
 
@@ -61,6 +67,20 @@ const std::string kUnique = Rows({". . . . .", ". . . . B", "B . . . B", ". . . 
 const std::string kUniqueSolution = Rows({"b b b b b", "b w w w B", "B b w b B", "w b w B W", "W W W w w"});
 
 char SolutionAt(int c, int r) { return kUniqueSolution[(r - 1) * 10 + (c - 1) * 2]; }
+
+// An engine that works until it is told to stop (or gives up after a while,
+// so a lost cancel fails the test instead of hanging it), then claims a
+// solution that must not be used.
+ExactResult WorkUntilCancelled(const Grid& puzzle, const ExactOptions& options)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!options.cancel->load() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ExactResult r;
+    r.solutions = 1;
+    r.first = puzzle;
+    return r;
+}
 
 }  // namespace
 
@@ -201,4 +221,76 @@ TEST_F(HintCommandTest, BackLeavesTheBoardWhenNoBoardOfTheHistoryIsFreeOfWrongSt
     EXPECT_EQ(text, QStringLiteral("間違っている石が 1 個あります"));
     EXPECT_EQ(after, QStringLiteral("戻せる手をすべて戻しても間違っている石が残ります"));
     EXPECT_EQ(StateSummary::Take(), before);
+}
+
+TEST_F(HintCommandTest, CancellingTheHintLeavesTheBoardAndItsMarks)
+{
+    StartWith(kUnique, SolveStart);
+    Show();
+    {
+        guitest::ModalWatchdog close(true);
+        view->OnHint();  // a first hint, closed: its marks stay
+        Settle();
+    }
+    const StateSummary before = StateSummary::Take();
+    const int blueBefore = BluePixels(view->grab().toImage());
+    ASSERT_GT(blueBefore, 0);
+    const ExactEngine previous = SetCheckEngine(&WorkUntilCancelled);
+    bool progressShown = false;
+    guitest::WhenModalOpens([&progressShown](QWidget* w) {
+        auto* progress = qobject_cast<QProgressDialog*>(w);
+        ASSERT_NE(progress, nullptr);
+        progressShown = true;
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    guitest::ModalWatchdog watch(true);
+    view->OnHint();
+    Settle();
+    SetCheckEngine(previous);
+    EXPECT_TRUE(progressShown);
+    EXPECT_EQ(watch.texts, QStringList{QStringLiteral("調査を中止しました")});
+    EXPECT_EQ(StateSummary::Take(), before);
+    EXPECT_EQ(BluePixels(view->grab().toImage()), blueBefore) << "the marks of the hint before";
+}
+
+// Each technique's sentence names the decided cells and colour and the
+// cells of its reason as (column,row); ring tells its reason's stones apart
+// by colour.
+TEST(HintSentence, EachTechniqueSaysWhatIsDecidedAndWhy)
+{
+    using reason::Technique;
+    reason::Board board(6, 6);
+    auto at = [](int c, int r) { return (r - 1) * 6 + (c - 1); };
+    for (int cell : {at(3, 2), at(4, 2), at(3, 3), at(1, 1), at(4, 1)})
+        board.colours[cell] = reason::kWhite;
+    for (int cell : {at(6, 6), at(5, 5)})
+        board.colours[cell] = reason::kBlack;
+    const int W = reason::kWhite, B = reason::kBlack;
+    struct Case {
+        reason::Finding f;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {{Technique::Block, B, {at(4, 3)}, {at(3, 2), at(4, 2), at(3, 3)}, 0},
+         "(4,3) は黒です。(3,2)(4,2)(3,3) が白なので、白にすると 2×2 が白だけになります。"},
+        {{Technique::Checker, W, {at(6, 5)}, {at(5, 5), at(5, 6), at(6, 6)}, 0},
+         "(6,5) は白です。黒にすると (5,5)(5,6)(6,6) と合わせて 2×2 が市松模様になります。"},
+        {{Technique::Ring, W, {at(2, 1), at(3, 1)}, {at(1, 1), at(4, 1), at(6, 6)}, 0},
+         "(2,1)(3,1) は白です。外周で白の (1,1)(4,1) の間にあり、外周の反対側に黒の (6,6) があるので、"
+         "黒にすると外周の白と黒が交互に並び、どちらかがつながれなくなります。"},
+        {{Technique::Escape, W, {at(2, 2)}, {at(3, 2), at(4, 2)}, 0},
+         "(2,2) は白です。(3,2)(4,2) の白がほかの白とつながるための出口は、ここしか残っていません。"},
+        {{Technique::Reach, B, {at(6, 5)}, {at(5, 5), at(6, 6)}, 0},
+         "(6,5) は黒です。黒の (5,5)(6,6) に囲まれていて、白にするとほかの白とつながれません。"},
+        {{Technique::Cut, W, {at(2, 1)}, {at(1, 1), at(3, 2)}, 0},
+         "(2,1) は白です。黒にすると (1,1)(3,2) の白が分断され、つながれなくなります。"},
+        {{Technique::Trial, B, {at(2, 3)}, {at(3, 2), at(4, 2), at(3, 3), at(4, 3)}, 2},
+         "(2,3) は黒です。白と仮定して手筋を進めると、2 巡目で (3,2)(4,2)(3,3)(4,3) に矛盾が起きます。"},
+        {{Technique::Either, B, {at(5, 2), at(6, 2)}, {at(5, 3)}, 3},
+         "(5,2)(6,2) は黒です。(5,3) を白と仮定しても黒と仮定しても、手筋を進めるとそうなります。"},
+        {{Technique::Search, W, {at(1, 4)}, {}, 0},
+         "(1,4) は白です。手筋では決まりませんが、すべての解を調べるとどの解でも白です。"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StepSentence(c.f, board), QString::fromUtf8(c.sentence)) << reason::InfoOf(c.f.technique).id;
 }
