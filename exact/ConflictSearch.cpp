@@ -82,6 +82,7 @@ ConflictSearch::ConflictSearch(const Grid& puzzle, const std::atomic<bool>* canc
     cut_.reserve(n);
     cutStone_.reserve(n);
     AddBlockClauses();
+    AddParityClauses();
     maxLearnt_ = 2000 + cells_ / 2;
 }
 
@@ -136,6 +137,26 @@ void ConflictSearch::BuildRing()
     }
     for (int cell : ring_)
         onRing_[cell] = 1;
+    // Where the colour changes between two cells that follow each other
+    // round the ring, the line between the colours starts: at the corner
+    // point inside the board at the end of the edge between the two cells.
+    // Its parity is that of the point.
+    const int len = static_cast<int>(ring_.size());
+    ringParity_.assign(ring_.size(), 0);
+    for (int k = 0; k < len; ++k) {
+        const int p = ring_[k], q = ring_[(k + 1) % len];
+        const int px = p % width_, py = p / width_, qx = q % width_, qy = q / width_;
+        int vx, vy;
+        if (py == qy) {
+            vx = std::max(px, qx);
+            vy = py == 0 ? 1 : height_ - 1;
+        } else {
+            vy = std::max(py, qy);
+            vx = px == 0 ? 1 : width_ - 1;
+        }
+        ringParity_[k] = static_cast<std::uint8_t>((vx + vy) & 1);
+    }
+    oddPoints_ = !ring_.empty() && (width_ - 1) * (height_ - 1) % 2 == 1;
 }
 
 void ConflictSearch::SetDeadline(std::chrono::steady_clock::time_point deadline)
@@ -187,6 +208,37 @@ void ConflictSearch::AddBlockClauses()
                 WatchClause(StoreClause(cross, 4, false, 0));
             }
         }
+}
+
+// The line between the colours passes every corner point inside the board
+// once (a 2 x 2 of one colour would leave a point off it, a checkerboard
+// would cross it there), and it is one line: from border to border when the
+// ring holds both colours, else a loop. Along it the points alternate
+// between the two colours of a chessboard. So when the (W-1) x (H-1) points
+// are odd in number the line cannot close, and both its ends lie on points
+// of the corners' parity: the ring holds both colours, and the colour never
+// changes across a ring edge that ends at a point of the other parity.
+void ConflictSearch::AddParityClauses()
+{
+    if (!oddPoints_)
+        return;
+    const int len = static_cast<int>(ring_.size());
+    for (int k = 0; k < len; ++k) {
+        if (ringParity_[k] == 0)
+            continue;
+        const int p = ring_[k], q = ring_[(k + 1) % len];
+        for (std::uint8_t col : {kWhite, kBlack}) {
+            const Lit same[2] = {LitOf(p, Other(col)), LitOf(q, col)};
+            WatchClause(StoreClause(same, 2, false, 0));
+        }
+    }
+    std::vector<Lit> some;
+    for (std::uint8_t col : {kWhite, kBlack}) {
+        some.clear();
+        for (int cell : ring_)
+            some.push_back(LitOf(cell, col));
+        WatchClause(StoreClause(some.data(), len, false, 0));
+    }
 }
 
 int ConflictSearch::StoreClause(const Lit* lits, int size, bool learnt, int lbd)
@@ -438,6 +490,44 @@ int ConflictSearch::PropagateRing()
         }
     }
     ringStale_ = false;
+    return oddPoints_ ? kNoConflict : PropagateRingParity(known);
+}
+
+// With an even number of corner points inside the board the two ends of the
+// line between the colours lie on points of different parity: once the
+// colour is seen to change across one ring edge, it changes across no other
+// edge of that edge's parity.
+int ConflictSearch::PropagateRingParity(int known)
+{
+    const int len = static_cast<int>(ring_.size());
+    int change = -1;
+    for (int j = 0; j < known && change < 0; ++j) {
+        const int k = ringKnown_[j];
+        const int next = ring_[(k + 1) % len];
+        if (value_[next] != kFree && value_[next] != value_[ring_[k]])
+            change = k;
+    }
+    if (change < 0)
+        return kNoConflict;
+    const int r = ring_[change], s = ring_[(change + 1) % len];
+    for (int k = 0; k < len; ++k) {
+        if (k == change || ringParity_[k] != ringParity_[change])
+            continue;
+        const int p = ring_[k], q = ring_[(k + 1) % len];
+        if (value_[p] == kFree && value_[q] == kFree)
+            continue;
+        if (value_[p] != kFree && value_[q] != kFree) {
+            if (value_[p] == value_[q])
+                continue;
+            conflictLits_.clear();
+            for (int cell : {r, s, p, q})
+                conflictLits_.push_back(Negate(LitOf(cell, value_[cell])));
+            return kTheoryConflict;
+        }
+        const int set = value_[p] != kFree ? p : q, free = set == p ? q : p;
+        because_[free] = Because{kParity, value_[r], r, s, set};
+        Assign(LitOf(free, value_[set]), kTheory);
+    }
     return kNoConflict;
 }
 
@@ -670,6 +760,11 @@ void ConflictSearch::Explain(int var, std::vector<Lit>& out)
     case kUnreachable:
         out.push_back(Negate(LitOf(b.a, b.colour)));
         SnapshotWalls(var, b.a, -1, b.colour, before, out);
+        break;
+    case kParity:
+        out.push_back(Negate(LitOf(b.a, b.colour)));
+        out.push_back(Negate(LitOf(b.b, Other(b.colour))));
+        out.push_back(Negate(LitOf(b.c, value_[var])));
         break;
     default:  // kCut
         out.push_back(Negate(LitOf(b.a, b.colour)));

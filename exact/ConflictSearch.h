@@ -6,7 +6,10 @@
 // border ring and connectivity are propagators: the border changes colour at
 // most twice round; a free cell that no stone of a colour can reach takes the
 // other colour, and a free cell whose loss would split the stones of a colour
-// takes that colour. Every cell a propagator sets can explain itself later
+// takes that colour. The line between the colours passes every corner point
+// inside the board once, so the parity of those points tells where on the
+// border it may end: the colour changes round the ring only across edges
+// that fit. Every cell a propagator sets can explain itself later
 // (the stones and the walls of the other colour that forced it), so a failed
 // branch is analysed like any other conflict: the search learns a clause that
 // keeps it from meeting the same dead end again, picks its next cell by how
@@ -91,11 +94,14 @@ private:
         Lit blocker;
     };
     // Why a propagator set a variable: the rule and the cells it used.
-    enum : std::uint8_t { kRing, kUnreachable, kCut };
+    enum : std::uint8_t { kRing, kParity, kUnreachable, kCut };
     struct Because {
         std::uint8_t rule;
         std::uint8_t colour;  // the colour whose rule it is
-        int a, b, c;          // ring: two stones of the colour, one of the other; cut: two stones
+        // ring: two stones of the colour, one of the other; parity: the two
+        // cells of a change (a has the colour) and the set cell of the edge;
+        // cut: two stones
+        int a, b, c;
     };
     static constexpr int kDecision = -1;
     static constexpr int kTheory = -2;
@@ -108,6 +114,7 @@ private:
 
     int AddVariable();
     void AddBlockClauses();
+    void AddParityClauses();
     void BuildCellTables();
     void BuildRing();
     int StoreClause(const Lit* lits, int size, bool learnt, int lbd);
@@ -117,6 +124,7 @@ private:
     int Propagate();
     int PropagateClauses();
     int PropagateRing();
+    int PropagateRingParity(int known);
     int PropagateConnected(std::uint8_t colour);
     bool SplitsOffPockets(int lost, std::uint8_t colour);
     void FillPockets(std::uint8_t colour);
@@ -190,6 +198,8 @@ private:
     std::vector<int> ring_;
     std::vector<std::uint8_t> onRing_;
     std::vector<int> ringKnown_;
+    std::vector<std::uint8_t> ringParity_;  // per ring edge k (ring_[k] to the next)
+    bool oddPoints_ = false;  // an odd number of corner points inside the board
 
     struct Visit {
         unsigned stamp = 0;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exact/ConflictSearch.h"
 #include "exact/Enumerate.h"
 #include "exact/ExactSolver.h"
 #include "io/Notation.h"
@@ -243,6 +244,46 @@ TEST(ExactEngine, PlantedCrossingsHaveNoSolutionOnTheLargestBoard)
         EXPECT_FALSE(r.cancelled);
         EXPECT_EQ(r.solutions, 0);
     }
+}
+
+// The line between the colours passes every inner corner point once, so
+// where it may meet the border follows from the parity of those points.
+// Search alone would need ages to learn that on a large sparse board.
+TEST(ExactEngine, BorderColourChangesOnlyWhereTheDividingLineCanEnd)
+{
+    // 20 x 20: 19 x 19 points, odd in number: both ends of the line lie on
+    // points of the corners' parity.
+    Grid odd(20, 20);
+    odd.at(12, 0) = GivenBlack;
+    exact::ConflictSearch search(odd, nullptr);
+    ASSERT_TRUE(search.Start());
+    EXPECT_EQ(search.Fixed(11), exact::kBlack);
+    EXPECT_EQ(search.Fixed(13), exact::kFree);
+
+    Grid wrongEnd(20, 20);
+    wrongEnd.at(1, 0) = GivenWhite;
+    wrongEnd.at(2, 0) = GivenBlack;
+    ExactOptions options;
+    options.findUndecided = true;
+    options.timeLimitMs = 2000;
+    const ExactResult none = SolveExact(wrongEnd, options);
+    EXPECT_FALSE(none.cancelled);
+    EXPECT_EQ(none.solutions, 0);
+
+    // 21 x 20: 20 x 19 points, even: the two ends differ in parity. The
+    // change beside the top left corner ends on an odd point, so the other
+    // one, somewhere above the white stone on the right, on an even one.
+    Grid even(21, 20);
+    even.at(1, 0) = GivenWhite;
+    even.at(2, 0) = GivenBlack;
+    even.at(20, 3) = GivenWhite;
+    exact::ConflictSearch evenSearch(even, nullptr);
+    ASSERT_TRUE(evenSearch.Start());
+    EXPECT_EQ(evenSearch.Fixed(2 * 21 + 20), exact::kWhite);
+    EXPECT_EQ(evenSearch.Fixed(1 * 21 + 20), exact::kFree);
+    const ExactResult r = SolveExact(even, options);
+    ASSERT_EQ(r.solutions, 2);
+    EXPECT_TRUE(r.undecided[1 * 21 + 20]);
 }
 
 // Boards far larger than enumeration reaches: every answer obeys the rules
