@@ -541,7 +541,6 @@ int ConflictSearch::PropagateRingParity(int known)
 // meet further away: the full walk decides) or a pocket holds a stone.
 bool ConflictSearch::SplitsOffPockets(int lost, std::uint8_t colour)
 {
-    constexpr int kBudget = 96;
     const std::uint8_t wall = Other(colour);
     if (count_[colour] == 0)
         return true;  // nothing to hold together yet
@@ -555,36 +554,16 @@ bool ConflictSearch::SplitsOffPockets(int lost, std::uint8_t colour)
     ++joinStamp_;
     joinMark_[lost] = joinStamp_;
     joinGroup_[lost] = -1;
-    int* queue = joinQueue_.data();
+    const int* queue = joinQueue_.data();
     int tail = 0, large = 0;
     for (int g = 0; g < count; ++g) {
-        const int from = starts[g];
-        if (joinMark_[from] == joinStamp_)
+        if (joinMark_[starts[g]] == joinStamp_)
             continue;  // reached by an earlier walk
         const int first = tail;
-        int head = tail;
-        bool met = false;
-        queue[tail++] = from;
-        joinMark_[from] = joinStamp_;
-        joinGroup_[from] = g;
-        while (head < tail && tail - first < kBudget && !met) {
-            const int* next = &neighbours_[4 * queue[head++]];
-            for (int d = 0; d < 4 && next[d] >= 0; ++d) {
-                const int u = next[d];
-                if (value_[u] == wall)
-                    continue;
-                if (joinMark_[u] == joinStamp_) {
-                    met = met || (joinGroup_[u] != g && joinGroup_[u] >= 0);
-                    continue;
-                }
-                joinMark_[u] = joinStamp_;
-                joinGroup_[u] = g;
-                queue[tail++] = u;
-            }
-        }
-        if (met)
+        const PartWalk walk = WalkPart(starts[g], g, colour, tail);
+        if (walk == PartWalk::Met)
             continue;  // part of an earlier walk's part
-        if (head < tail) {
+        if (walk == PartWalk::Large) {
             if (++large > 1)
                 return false;
             continue;
@@ -599,6 +578,39 @@ bool ConflictSearch::SplitsOffPockets(int lost, std::uint8_t colour)
         return false;
     }
     return true;
+}
+
+// One of SplitsOffPockets' walks: breadth first from `from` through the
+// cells of `colour` and the free ones, marking them as part `g` and putting
+// them on joinQueue_ from `tail` on, until it meets an earlier part, runs
+// out of budget, or closes.
+ConflictSearch::PartWalk ConflictSearch::WalkPart(int from, int g, std::uint8_t colour, int& tail)
+{
+    constexpr int kBudget = 96;
+    const std::uint8_t wall = Other(colour);
+    int* queue = joinQueue_.data();
+    const int first = tail;
+    int head = tail;
+    queue[tail++] = from;
+    joinMark_[from] = joinStamp_;
+    joinGroup_[from] = g;
+    bool met = false;
+    while (head < tail && tail - first < kBudget && !met) {
+        const int* next = &neighbours_[4 * queue[head++]];
+        for (int d = 0; d < 4 && next[d] >= 0; ++d) {
+            const int u = next[d];
+            if (value_[u] == wall)
+                continue;
+            if (joinMark_[u] == joinStamp_) {
+                met = met || (joinGroup_[u] != g && joinGroup_[u] >= 0);
+                continue;
+            }
+            joinMark_[u] = joinStamp_;
+            joinGroup_[u] = g;
+            queue[tail++] = u;
+        }
+    }
+    return met ? PartWalk::Met : head < tail ? PartWalk::Large : PartWalk::Closed;
 }
 
 // Walks the region of `colour` (its stones and the free cells) that holds

@@ -127,6 +127,8 @@ private:
     int PropagateRingParity(int known);
     int PropagateConnected(std::uint8_t colour);
     bool SplitsOffPockets(int lost, std::uint8_t colour);
+    enum class PartWalk { Met, Large, Closed };
+    PartWalk WalkPart(int from, int g, std::uint8_t colour, int& tail);
     void FillPockets(std::uint8_t colour);
     int WalkRegion(std::uint8_t colour, int root);
     void Explain(int var, std::vector<Lit>& out);
