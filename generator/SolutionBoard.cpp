@@ -259,50 +259,6 @@ bool HasLongStripe(const Grid& board)
     return false;
 }
 
-bool IsSolvedBoard(const Grid& board)
-{
-    const int w = board.width, h = board.height;
-    for (std::uint8_t code : board.cells)
-        if (colour(code) == 0)
-            return false;
-    for (int x = 0; x + 1 < w; ++x) {
-        for (int y = 0; y + 1 < h; ++y) {
-            const int c = Colour(board, x, y);
-            if (Colour(board, x + 1, y) == c && Colour(board, x, y + 1) == c && Colour(board, x + 1, y + 1) == c)
-                return false;
-        }
-    }
-    std::vector<std::uint8_t> seen(board.cells.size(), 0);
-    std::vector<int> stack;
-    bool groupSeen[3] = {false, false, false};
-    for (int start = 0; start < w * h; ++start) {
-        if (seen[start])
-            continue;
-        const int c = colour(board.cells[start]);
-        if (groupSeen[c])
-            return false;
-        groupSeen[c] = true;
-        seen[start] = 1;
-        stack.assign(1, start);
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            const int x = i % w, y = i / w;
-            for (int d = 0; d < 4; ++d) {
-                const int nx = x + kDx[d], ny = y + kDy[d];
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                    continue;
-                const int j = ny * w + nx;
-                if (!seen[j] && colour(board.cells[j]) == c) {
-                    seen[j] = 1;
-                    stack.push_back(j);
-                }
-            }
-        }
-    }
-    return true;
-}
-
 namespace {
 
 // Boards up to this many cells are grown cell by cell (and so stay the

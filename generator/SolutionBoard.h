@@ -12,10 +12,6 @@
 // grid when cancel became true.
 Grid RandomSolution(int width, int height, Rng& rng, const std::atomic<bool>* cancel = nullptr);
 
-// True when every cell is a stone, no 2 x 2 block is one colour and each
-// colour is one orthogonally connected group (or absent).
-bool IsSolvedBoard(const Grid& board);
-
 // The longest straight run of one colour that a row or column of `length`
 // cells away from the border may hold on a generated board. The border
 // itself is not limited: it is always split into one arc of each colour, so
