@@ -40,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BoardFiles.h"
 #include "exact/ExactSolver.h"
 #include "io/Notation.h"
 
@@ -82,25 +83,8 @@ std::vector<Row>& Table()
     return rows;
 }
 
-bool ReadGrid(const fs::path& path, Grid& grid)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    ReadError error;
-    return in && ParseGridNotation(s.str(), grid, error);
-}
-
-std::vector<fs::path> TextFiles(const fs::path& dir)
-{
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(dir, ec))
-        if (entry.path().extension() == ".txt")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
+using boardfiles::ReadGridFile;
+using boardfiles::TextFiles;
 
 const char* SizeClass(const Grid& g)
 {
@@ -153,8 +137,7 @@ std::map<std::string, Group> LoadGroups()
         g.medianTargetMs = kind == "janko" ? 2 : std::max(c.puzzle.width, c.puzzle.height) <= 30 ? 30 : 0;
         g.cases.push_back(std::move(c));
     };
-    const char* env = std::getenv("VANDOR_JANKO_DIR");
-    const fs::path janko = env && *env ? fs::path(env) : fs::path(VANDOR_JANKO_DIR);
+    const fs::path janko = boardfiles::PublishedDir(VANDOR_JANKO_DIR);
     const std::vector<fs::path> published = TextFiles(janko);
     if (published.empty())
         std::fprintf(stderr, "exact_bench: no published puzzles in %s (set VANDOR_JANKO_DIR)\n",
@@ -162,9 +145,7 @@ std::map<std::string, Group> LoadGroups()
     for (const fs::path& file : published) {
         Case c;
         c.name = file.stem().string();
-        fs::path sol = file;
-        sol.replace_extension(".sol");
-        if (ReadGrid(file, c.puzzle) && ReadGrid(sol, c.answer))
+        if (ReadGridFile(file, c.puzzle) && ReadGridFile(boardfiles::AnswerFile(file), c.answer))
             add("janko", std::move(c));
         else
             std::fprintf(stderr, "exact_bench: cannot read %s or its .sol\n", file.string().c_str());
@@ -179,7 +160,7 @@ std::map<std::string, Group> LoadGroups()
         c.name = file.stem().string();
         const std::string kind = c.name.substr(0, c.name.find('_'));
         c.solutions = ExpectedSolutions(kind);
-        if (ReadGrid(file, c.puzzle))
+        if (ReadGridFile(file, c.puzzle))
             add(kind, std::move(c));
         else
             std::fprintf(stderr, "exact_bench: cannot read %s\n", file.string().c_str());

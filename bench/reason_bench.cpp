@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BoardFiles.h"
 #include "io/Notation.h"
 #include "reason/Reasoner.h"
 
@@ -38,25 +39,8 @@ struct Case {
     Grid answer;  // when not empty, the board explain must end at
 };
 
-bool ReadGrid(const fs::path& path, Grid& grid)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    ReadError error;
-    return in && ParseGridNotation(s.str(), grid, error);
-}
-
-std::vector<fs::path> TextFiles(const fs::path& dir)
-{
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(dir, ec))
-        if (entry.path().extension() == ".txt")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
+using boardfiles::ReadGridFile;
+using boardfiles::TextFiles;
 
 // Both sets of boards, grouped as "janko/WxH" and "puzzles/WxH".
 std::map<std::string, std::vector<Case>> LoadGroups()
@@ -66,13 +50,10 @@ std::map<std::string, std::vector<Case>> LoadGroups()
         const std::string size = std::to_string(c.puzzle.width) + "x" + std::to_string(c.puzzle.height);
         groups[set + "/" + size].push_back(std::move(c));
     };
-    const char* env = std::getenv("VANDOR_JANKO_DIR");
-    for (const fs::path& file : TextFiles(env && *env ? fs::path(env) : fs::path(VANDOR_JANKO_DIR))) {
+    for (const fs::path& file : TextFiles(boardfiles::PublishedDir(VANDOR_JANKO_DIR))) {
         Case c;
         c.name = file.stem().string();
-        fs::path sol = file;
-        sol.replace_extension(".sol");
-        if (ReadGrid(file, c.puzzle) && ReadGrid(sol, c.answer))
+        if (ReadGridFile(file, c.puzzle) && ReadGridFile(boardfiles::AnswerFile(file), c.answer))
             add("janko", std::move(c));
     }
     for (const fs::path& file : TextFiles(fs::path(VANDOR_BENCH_PUZZLES))) {
@@ -80,7 +61,7 @@ std::map<std::string, std::vector<Case>> LoadGroups()
         c.name = file.stem().string();
         if (c.name.rfind("none_", 0) == 0)
             c.outcome = reason::Outcome::NoSolution;
-        if (ReadGrid(file, c.puzzle))
+        if (ReadGridFile(file, c.puzzle))
             add("puzzles", std::move(c));
     }
     return groups;

@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/BoardFiles.h"
 #include "io/Notation.h"
 #include "model/Grid.h"
 #include "reason/Board.h"
@@ -38,35 +35,21 @@ struct Published {
     Grid answer;
 };
 
-inline bool ReadGridFile(const std::filesystem::path& path, Grid& out)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    ReadError error;
-    return in && ParseGridNotation(s.str(), out, error);
-}
-
 inline std::vector<Published> PublishedPuzzles()
 {
     namespace fs = std::filesystem;
-    const char* env = std::getenv("VANDOR_JANKO_DIR");
-    const fs::path dir = env && *env ? fs::path(env) : fs::path(VANDOR_JANKO_DIR);
+    const fs::path dir = boardfiles::PublishedDir(VANDOR_JANKO_DIR);
     std::vector<Published> out;
     std::error_code ec;
     if (!fs::is_directory(dir, ec))
         return out;
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(dir, ec))
-        if (entry.path().extension() == ".txt")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
+    const std::vector<fs::path> files = boardfiles::TextFiles(dir);
     for (const fs::path& file : files) {
         Published p;
         p.name = file.stem().string();
-        fs::path sol = file;
-        sol.replace_extension(".sol");
-        EXPECT_TRUE(ReadGridFile(file, p.puzzle) && ReadGridFile(sol, p.answer)) << file;
+        EXPECT_TRUE(boardfiles::ReadGridFile(file, p.puzzle) &&
+                    boardfiles::ReadGridFile(boardfiles::AnswerFile(file), p.answer))
+            << file;
         out.push_back(std::move(p));
     }
     return out;
