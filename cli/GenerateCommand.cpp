@@ -1,8 +1,10 @@
 // vandor-cli generate: new puzzles with exactly one solution, each printed in
 // the notation with the seed that makes it again, or written as .vdr files.
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,7 @@ struct GenerateRequest {
     bool seedGiven = false;
     unsigned long long seed = 0;
     unsigned long long count = 1;
+    long long timeLimitMs = 0;  // --time-limit S; 0: the level's own (none, or graded)
     bool vdr = false;
     bool url = false;
     std::string outFile;
@@ -80,6 +83,14 @@ bool ReadOption(const std::string& option, const std::string& value, GenerateReq
             exitCode = UsageError("generate: bad count '" + value + "' (1.." + std::to_string(kMaxCount) + ")");
             return false;
         }
+    } else if (option == "--time-limit") {
+        char* end = nullptr;
+        const double seconds = std::strtod(value.c_str(), &end);
+        if (end == value.c_str() || *end != '\0' || !(seconds > 0) || seconds > 1e6) {
+            exitCode = UsageError("generate: --time-limit takes a number of seconds above 0");
+            return false;
+        }
+        r.timeLimitMs = std::max(1LL, static_cast<long long>(seconds * 1000 + 0.5));
     } else if (option == "--format") {
         r.vdr = value == "vdr";
         r.url = value == "url";
@@ -149,7 +160,7 @@ bool ReadRequest(const std::vector<std::string>& args, GenerateRequest& r, int& 
     std::vector<std::string> operands;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool option = arg == "--level" || arg == "--grade" || arg == "--seed" || arg == "--count" || arg == "--format" || arg == "-o";
+        const bool option = arg == "--level" || arg == "--grade" || arg == "--seed" || arg == "--count" || arg == "--time-limit" || arg == "--format" || arg == "-o";
         if (!option) {
             if (arg.size() > 1 && arg[0] == '-') {
                 exitCode = UsageError("generate: unknown option '" + arg + "'");
@@ -202,6 +213,21 @@ bool PutOut(const GenerateRequest& r, unsigned long long k, std::uint64_t seed, 
     return true;
 }
 
+// 60000 -> "60 s", 1500 -> "1.5 s".
+std::string SecondsText(long long ms)
+{
+    std::string s = std::to_string(ms / 1000);
+    if (ms % 1000 != 0) {
+        char frac[8];
+        std::snprintf(frac, sizeof frac, ".%03lld", ms % 1000);
+        std::string f = frac;
+        while (f.back() == '0')
+            f.pop_back();
+        s += f;
+    }
+    return s + " s";
+}
+
 // Progress on standard error for a graded search that has run a second.
 struct Progress {
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
@@ -238,9 +264,19 @@ int RunGenerate(const std::vector<std::string>& args)
         Progress progress;
         options.progress = ShowProgress;
         options.progressContext = &progress;
+        options.timeLimitMs = request.timeLimitMs > 0   ? request.timeLimitMs
+                              : request.grade != 0 ? kGradeTimeLimitSeconds * 1000LL
+                                                   : 0;
         const GenerateResult made = GeneratePuzzle(options);
         if (progress.shown)
             std::fputs("\n", stderr);
+        if (made.timedOut)
+            return Fail("generate: " +
+                        (request.grade != 0 ? "no puzzle of grade " + std::to_string(request.grade)
+                                            : std::string("no puzzle")) +
+                        " was found within the time limit of " + SecondsText(options.timeLimitMs) + " (" +
+                        std::to_string(made.boards) + (made.boards == 1 ? " board" : " boards") +
+                        " tried); try another --seed or size, or a longer --time-limit");
         if (!made.ok && request.grade != 0)
             return Fail("generate: no puzzle of grade " + std::to_string(request.grade) + " was found on " +
                         std::to_string(made.boards) + " boards; try another --seed or size");

@@ -1,5 +1,6 @@
 #include "generator/Generator.h"
 
+#include <chrono>
 #include <random>
 #include <vector>
 
@@ -20,6 +21,32 @@ bool Cancelled(const std::atomic<bool>* cancel)
 {
     return cancel && cancel->load();
 }
+
+// When the generator stops before it is done: the caller's cancel, or the
+// time limit, which is checked between stones (and between boards).
+class Stop {
+public:
+    explicit Stop(const GenerateOptions& o) : cancel(o.cancel), limited_(o.timeLimitMs > 0)
+    {
+        if (limited_)
+            deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(o.timeLimitMs);
+    }
+
+    const std::atomic<bool>* const cancel;
+
+    bool Now()
+    {
+        if (!timedOut && limited_ && std::chrono::steady_clock::now() >= deadline_)
+            timedOut = true;
+        return timedOut || Cancelled(cancel);
+    }
+
+    bool timedOut = false;
+
+private:
+    bool limited_;
+    std::chrono::steady_clock::time_point deadline_;
+};
 
 // The puzzle `givens` has exactly the one solution it was taken from (which
 // gives cell i the colour `code`) when nothing else fits with cell i turned
@@ -117,12 +144,13 @@ int GradeAllowsRemoval(Grid& givens, std::size_t i, const LevelRules& rules, con
 // last pass when the puzzle can do without them, so that the puzzle is
 // always minimal and its grade is checked afterwards.
 Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& order, const LevelRules& rules,
-                       const std::atomic<bool>* cancel, Grid& givens)
+                       Stop& stop, Grid& givens)
 {
+    const std::atomic<bool>* cancel = stop.cancel;
     givens = solution;
     std::vector<std::size_t> keptForProgram, keptForGrade;
     for (std::size_t i : order) {
-        if (Cancelled(cancel))
+        if (stop.Now())
             return Removal::Cancelled;
         const std::uint8_t code = givens.cells[i];
         if (rules.solvedByProgram) {
@@ -175,9 +203,9 @@ int CountGivens(const Grid& givens)
 // The fewest givens over the removal orders the level's budget allows on one
 // board; NotMinimal, best untouched, when no order left a minimal puzzle.
 // A graded level counts only puzzles of its grade and takes the first.
-Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, const std::atomic<bool>* cancel,
-                    Grid& best)
+Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, Stop& stop, Grid& best)
 {
+    const std::atomic<bool>* cancel = stop.cancel;
     const std::size_t n = solution.cells.size();
     std::vector<std::size_t> order(n);
     Removal outcome = Removal::NotMinimal;
@@ -188,7 +216,7 @@ Removal BestRemoval(const Grid& solution, const LevelRules& rules, Rng& rng, con
             order[i] = i;
         rng.Shuffle(order);
         Grid givens;
-        Removal r = TakeStonesAway(solution, order, rules, cancel, givens);
+        Removal r = TakeStonesAway(solution, order, rules, stop, givens);
         if (r == Removal::Minimal && rules.grade != 0) {
             const int grade = GradeOf(givens, cancel);
             if (grade < 0)
@@ -257,6 +285,7 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
         return result;
     const LevelRules& rules = RulesOf(o.level);
     Rng rng(o.seed);
+    Stop stop(o);
     // Level program on a size where the automatic solver hardly ever
     // finishes would otherwise search on for ever.
     const int maxBoards = rules.grade != 0 ? kGradeBoards : 100;
@@ -266,10 +295,11 @@ GenerateResult GeneratePuzzle(const GenerateOptions& o)
             o.progress(result.boards, o.progressContext);
         const Grid solution = RandomSolution(o.width, o.height, rng, o.cancel);
         Grid givens;
-        const Removal r =
-            Cancelled(o.cancel) ? Removal::Cancelled : BestRemoval(solution, rules, rng, o.cancel, givens);
+        const Removal r = stop.Now() ? Removal::Cancelled : BestRemoval(solution, rules, rng, stop, givens);
         if (r == Removal::Cancelled) {
-            result.cancelled = true;
+            // A cancel by the caller counts even when the time ran out too.
+            result.cancelled = Cancelled(o.cancel);
+            result.timedOut = !result.cancelled;
             return result;
         }
         if (r == Removal::NotMinimal)

@@ -54,6 +54,11 @@ struct GenerateOptions {
     // caller can show that the search goes on. Any thread; may be empty.
     void (*progress)(int boards, void* context) = nullptr;
     void* progressContext = nullptr;
+    // When above 0, the generator gives up after this many milliseconds and
+    // the result says timedOut. Checked between stones, so it may run over
+    // by the time one stone takes. A puzzle found within the limit is the
+    // same as without it.
+    long long timeLimitMs = 0;
 };
 
 struct GenerateResult {
@@ -62,6 +67,7 @@ struct GenerateResult {
     // tries (100 for program, kGradeBoards for the graded levels).
     bool ok = false;
     bool cancelled = false;
+    bool timedOut = false;  // timeLimitMs ran out first (not ok, not cancelled)
     Grid puzzle;    // the givens, every other cell Empty
     Grid solution;  // its one solution, every cell a given
     int givens = 0;
@@ -73,6 +79,11 @@ struct GenerateResult {
 
 // Finished boards a graded level tries before it gives up.
 constexpr int kGradeBoards = 400;
+// The time limit that vandor-cli generate --grade and the window give a
+// graded level unless told otherwise: most graded puzzles that are found at
+// all come well within it, and without one a rare grade could keep the user
+// waiting for hours.
+constexpr int kGradeTimeLimitSeconds = 60;
 
 GenerateResult GeneratePuzzle(const GenerateOptions& options);
 

@@ -53,6 +53,22 @@ public:
         return false;
     }
 
+    // Before the first trial: asks the engine whether the board has one
+    // solution, so that trial never has to suppose a cell's colour in it.
+    // An answer of two or more is dropped, since Next needs the undecided
+    // cells as well and finds them cheaper on the fuller board it gets.
+    void AskAhead(const Board& board)
+    {
+        if (askedAhead_ || result_)
+            return;
+        askedAhead_ = true;
+        ExactOptions exact;
+        exact.cancel = options_.cancel;
+        auto r = std::make_unique<ExactResult>(SolveExact(GridOf(board), exact));
+        if (!r->cancelled && r->solutions < 2)
+            result_ = std::move(r);
+    }
+
     // Once the engine has run: the colour of each cell in every solution
     // (kFree where they differ), else null. The steps are sound, so it
     // holds for every later board.
@@ -72,6 +88,7 @@ public:
 
 private:
     const ExplainOptions& options_;
+    bool askedAhead_ = false;
     std::vector<std::uint8_t> known_;
     std::unique_ptr<ExactResult> result_;
 };
@@ -93,6 +110,8 @@ bool NextStep(Techniques& t, Search& search, const Board& board, const ExplainOp
             return true;
         }))
         return true;
+    if (options.engineFirst)
+        search.AskAhead(board);
     if (FindTrial(t, board, step, options.cancel, search.Known()))
         return true;
     if (Cancelled(options)) {

@@ -42,6 +42,11 @@ struct Explanation {
 struct ExplainOptions {
     const std::atomic<bool>* cancel = nullptr;
     int maxSteps = 0;  // stop after this many steps; 0: go to the end
+    // Ask the exact engine before the first trial whether the puzzle has one
+    // solution, so that trial can leave out the suppositions that keep to
+    // it. Much faster on large boards; the explanation is the same either
+    // way, only a puzzle with two or more solutions pays for one more search.
+    bool engineFirst = true;
 };
 
 // Starts from the given and placed stones of grid (1 x 1 to 64 x 64).

@@ -38,9 +38,21 @@ Techniques::Techniques(int width, int height)
     : ring_(RingOf(width, height)),
       seen_(static_cast<std::size_t>(width) * height, 0),
       disc_(seen_.size()), low_(seen_.size()), count_(seen_.size()), stone_(seen_.size()),
-      end_(seen_.size()), parent_(seen_.size()), next_(seen_.size())
+      end_(seen_.size()), parent_(seen_.size()), next_(seen_.size()), around_(seen_.size() * 4, -1)
 {
     queue_.reserve(seen_.size());
+    // The same neighbours in the same order as Board::ForNeighbours, looked
+    // up rather than worked out: the scans visit every cell's neighbours in
+    // every round of every supposition.
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int cell = y * width + x;
+            int* n = &around_[static_cast<std::size_t>(cell) * 4];
+            n[0] = y > 0 ? cell - width : -1;
+            n[1] = x > 0 ? cell - 1 : -1;
+            n[2] = x + 1 < width ? cell + 1 : -1;
+            n[3] = y + 1 < height ? cell + width : -1;
+        }
 }
 
 int Techniques::NewMark()
@@ -202,7 +214,7 @@ bool Techniques::EscapeOf(const Board& b, int colour, const Sink& sink)
         int exit = -1;
         bool more = false;
         for (std::size_t q = 0; q < queue_.size(); ++q)
-            b.ForNeighbours(queue_[q], [&](int n) {
+            Around(queue_[q], [&](int n) {
                 if (b.colours[n] == colour && seen_[n] != groups) {
                     seen_[n] = groups;
                     queue_.push_back(n);
@@ -230,7 +242,7 @@ void Techniques::Flood(const Board& b, int colour)
 {
     const int other = Other(colour);
     for (std::size_t q = 0; q < queue_.size(); ++q)
-        b.ForNeighbours(queue_[q], [&](int n) {
+        Around(queue_[q], [&](int n) {
             if (b.colours[n] != other && seen_[n] != mark_) {
                 seen_[n] = mark_;
                 queue_.push_back(n);
@@ -260,7 +272,7 @@ bool Techniques::ReachOf(const Board& b, int colour, const Sink& sink)
         f = Finding{Technique::Reach, Other(colour), {start}, {}, 0};
         seen_[start] = region;
         for (std::size_t q = 0; q < f.cells.size(); ++q)
-            b.ForNeighbours(f.cells[q], [&](int n) {
+            Around(f.cells[q], [&](int n) {
                 if (b.colours[n] == kFree && seen_[n] != region) {
                     seen_[n] = region;
                     f.cells.push_back(n);
@@ -283,7 +295,7 @@ int Techniques::NearestStone(const Board& b, int from, int colour, const std::fu
     visited[from] = 1;
     for (std::size_t q = 0; q < queue.size(); ++q) {
         int found = -1;
-        b.ForNeighbours(queue[q], [&](int n) {
+        Around(queue[q], [&](int n) {
             if (found >= 0 || visited[n] || b.colours[n] == Other(colour) || !inside(n))
                 return;
             visited[n] = 1;
@@ -296,22 +308,6 @@ int Techniques::NearestStone(const Board& b, int from, int colour, const std::fu
     }
     return -1;
 }
-
-namespace {
-
-// The neighbour of cell in direction 0..3 (up, left, right, down), or -1.
-int NeighbourAt(const Board& b, int cell, int dir)
-{
-    const int x = b.X(cell), y = b.Y(cell);
-    switch (dir) {
-    case 0: return y > 0 ? cell - b.width : -1;
-    case 1: return x > 0 ? cell - 1 : -1;
-    case 2: return x + 1 < b.width ? cell + 1 : -1;
-    default: return y + 1 < b.height ? cell + b.width : -1;
-    }
-}
-
-}  // namespace
 
 // A free cell through which alone the stones of a colour on one side can
 // meet those on the other takes that colour: the other colour there would
@@ -341,7 +337,7 @@ bool Techniques::CutOf(const Board& b, int colour, const Sink& sink)
     while (!queue_.empty()) {
         const int v = queue_.back();
         if (next_[v] < 4) {
-            const int n = NeighbourAt(b, v, next_[v]++);
+            const int n = around_[static_cast<std::size_t>(v) * 4 + next_[v]++];
             if (n < 0 || b.colours[n] == other)
                 continue;
             if (seen_[n] != visit)

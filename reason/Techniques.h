@@ -79,11 +79,22 @@ private:
     // the other colour and for which inside(cell) holds.
     int NearestStone(const Board& b, int from, int colour, const std::function<bool(int)>& inside);
     int NewMark();
+    // Calls f(neighbour) for each orthogonal neighbour of cell: up, left,
+    // right, down, as Board::ForNeighbours does.
+    template <typename F>
+    void Around(int cell, F f) const
+    {
+        const int* n = &around_[static_cast<std::size_t>(cell) * 4];
+        for (int k = 0; k < 4; ++k)
+            if (n[k] >= 0)
+                f(n[k]);
+    }
 
     std::vector<int> ring_;
     std::vector<int> seen_, queue_;
     int mark_ = 0;
     std::vector<int> disc_, low_, count_, stone_, end_, parent_, next_;
+    std::vector<int> around_;  // four per cell, as Around gives them; -1 off the board
     Finding finding_;
 };
 

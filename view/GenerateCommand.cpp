@@ -32,6 +32,9 @@ void CVandorView::OnGeneratePuzzle()
     options.height = GameState.height;
     options.level = dlg.m_level;
     options.seed = dlg.m_hasSeed ? dlg.m_seed : RandomSeed();
+    // A graded level may search for a very long time before it gives up.
+    if (LevelGrade(options.level) != 0)
+        options.timeLimitMs = kGradeTimeLimitSeconds * 1000LL;
 
     GenerateResult result;
     // The window keeps handling events while the worker runs, so it may be
@@ -46,6 +49,13 @@ void CVandorView::OnGeneratePuzzle()
     if (!self || !finished || result.cancelled)
         return;
 
+    if (result.timedOut) {
+        QMessageBox::warning(window(), kAppName,
+                             QStringLiteral("%1秒以内に問題を作成できませんでした。\n"
+                                            "別のｼｰﾄﾞか大きさでお試しください。")
+                                 .arg(kGradeTimeLimitSeconds));
+        return;
+    }
     PuzzleRecord record;
     ReadError error;
     if (!result.ok || !RecordFromGrid(result.puzzle, record, error)) {

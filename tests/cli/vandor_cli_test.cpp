@@ -419,6 +419,29 @@ TEST_F(VandorCliTest, GenerateGradeMakesPuzzlesOfThatGradeAgainFromTheirSeed)
     EXPECT_EQ(Run({"generate", "7", "6", "--grade", "3", "--seed", "7"}).out, r.out);
 }
 
+TEST_F(VandorCliTest, GenerateGradeGivesUpWithAnErrorWhenItsTimeRunsOut)
+{
+    // Grade 1 is hardly ever found at 15 x 15.
+    Result r = Run({"generate", "15", "15", "--grade", "1", "--seed", "1", "--time-limit", "0.3"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("vandor-cli: generate: no puzzle of grade 1 was found within the time limit of 0.3 s ("),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("--time-limit"), std::string::npos) << r.err;
+
+    // A limit long enough changes nothing.
+    const Result in = Run({"generate", "7", "6", "--grade", "3", "--seed", "7", "--time-limit", "60"});
+    EXPECT_EQ(in.exitCode, 0) << in.err;
+    EXPECT_EQ(in.out, Run({"generate", "7", "6", "--grade", "3", "--seed", "7"}).out);
+
+    for (const char* bad : {"0", "-1", "soon", "", "nan", "inf"}) {
+        r = Run({"generate", "5", "5", "--grade", "3", "--time-limit", bad});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_EQ(r.out, "") << bad;
+    }
+}
+
 TEST_F(VandorCliTest, GenerateMakesUniquePuzzlesAgainFromTheirSeed)
 {
     Result r = Run({"generate", "7", "6", "--seed", "41", "--count", "2"});

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -254,6 +255,45 @@ TEST(GeneratorTest, CancelStopsWithNoPuzzle)
     const GenerateResult r = GeneratePuzzle(o);
     EXPECT_TRUE(r.cancelled);
     EXPECT_FALSE(r.ok);
+}
+
+TEST(GeneratorTest, TimeLimitEndsAGradedSearchSoonAndLeavesAPuzzleFoundInTimeAlone)
+{
+    // Grade 1 is hardly ever found at 15 x 15: without the limit this runs
+    // through 400 boards.
+    GenerateOptions o;
+    o.width = o.height = 15;
+    o.level = GenerateLevel::Grade1;
+    o.seed = 1;
+    o.timeLimitMs = 300;
+    const auto start = std::chrono::steady_clock::now();
+    const GenerateResult late = GeneratePuzzle(o);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(late.timedOut);
+    EXPECT_FALSE(late.ok);
+    EXPECT_FALSE(late.cancelled);
+    EXPECT_GE(late.boards, 1);
+
+    // A cancel is a cancel even when the time has run out as well.
+    std::atomic<bool> cancel{true};
+    o.cancel = &cancel;
+    o.timeLimitMs = 1;
+    const GenerateResult both = GeneratePuzzle(o);
+    EXPECT_TRUE(both.cancelled);
+    EXPECT_FALSE(both.timedOut);
+
+    GenerateOptions in;
+    in.width = 7;
+    in.height = 6;
+    in.level = GenerateLevel::Grade3;
+    in.seed = 8;
+    in.timeLimitMs = 60000;
+    const GenerateResult timed = GeneratePuzzle(in);
+    const GenerateResult plain = Generate(7, 6, GenerateLevel::Grade3, 8);
+    ASSERT_TRUE(timed.ok && plain.ok);
+    EXPECT_FALSE(timed.timedOut);
+    EXPECT_EQ(timed.puzzle, plain.puzzle);
+    EXPECT_EQ(timed.boards, plain.boards);
 }
 
 TEST(GeneratorTest, SizesTheLevelCannotTakeAreRefused)
