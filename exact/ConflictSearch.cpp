@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "exact/BorderParity.h"
+
 namespace exact {
 
 namespace {
@@ -137,26 +139,8 @@ void ConflictSearch::BuildRing()
     }
     for (int cell : ring_)
         onRing_[cell] = 1;
-    // Where the colour changes between two cells that follow each other
-    // round the ring, the line between the colours starts: at the corner
-    // point inside the board at the end of the edge between the two cells.
-    // Its parity is that of the point.
-    const int len = static_cast<int>(ring_.size());
-    ringParity_.assign(ring_.size(), 0);
-    for (int k = 0; k < len; ++k) {
-        const int p = ring_[k], q = ring_[(k + 1) % len];
-        const int px = p % width_, py = p / width_, qx = q % width_, qy = q / width_;
-        int vx, vy;
-        if (py == qy) {
-            vx = std::max(px, qx);
-            vy = py == 0 ? 1 : height_ - 1;
-        } else {
-            vy = std::max(py, qy);
-            vx = px == 0 ? 1 : width_ - 1;
-        }
-        ringParity_[k] = static_cast<std::uint8_t>((vx + vy) & 1);
-    }
-    oddPoints_ = !ring_.empty() && (width_ - 1) * (height_ - 1) % 2 == 1;
+    ringParity_ = RingEdgeParity(ring_, width_, height_);
+    oddPoints_ = OddInnerPoints(width_, height_);
 }
 
 void ConflictSearch::SetDeadline(std::chrono::steady_clock::time_point deadline)
@@ -210,14 +194,9 @@ void ConflictSearch::AddBlockClauses()
         }
 }
 
-// The line between the colours passes every corner point inside the board
-// once (a 2 x 2 of one colour would leave a point off it, a checkerboard
-// would cross it there), and it is one line: from border to border when the
-// ring holds both colours, else a loop. Along it the points alternate
-// between the two colours of a chessboard. So when the (W-1) x (H-1) points
-// are odd in number the line cannot close, and both its ends lie on points
-// of the corners' parity: the ring holds both colours, and the colour never
-// changes across a ring edge that ends at a point of the other parity.
+// With an odd number of inner points (see BorderParity.h) the ring holds
+// both colours, and the colour never changes across a ring edge that ends
+// at a point of the other parity than the corners'.
 void ConflictSearch::AddParityClauses()
 {
     if (!oddPoints_)
@@ -493,8 +472,8 @@ int ConflictSearch::PropagateRing()
     return oddPoints_ ? kNoConflict : PropagateRingParity(known);
 }
 
-// With an even number of corner points inside the board the two ends of the
-// line between the colours lie on points of different parity: once the
+// With an even number of inner points the two ends of the line between the
+// colours lie on points of different parity: once the
 // colour is seen to change across one ring edge, it changes across no other
 // edge of that edge's parity.
 int ConflictSearch::PropagateRingParity(int known)

@@ -114,6 +114,11 @@ bool NextStep(Techniques& t, Search& search, const Board& board, const ExplainOp
         search.AskAhead(board);
     if (FindTrial(t, board, step, options.cancel, search.Known()))
         return true;
+    if (t.Parity(board, [&](const Finding& f) {
+            step = f;
+            return true;
+        }))
+        return true;
     if (Cancelled(options)) {
         out.cancelled = true;
         return false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "exact/BorderParity.h"
+
 namespace reason {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 const TechniqueInfo kTechniques[kTechniqueCount] = {
     {"block", "2×2", 1},  {"checker", "市松", 1}, {"ring", "外周", 2},   {"escape", "出口", 3},
     {"reach", "孤立", 3}, {"cut", "分断", 3},     {"trial", "仮定", 4}, {"either", "両仮定", 4},
-    {"search", "探索", 5},
+    {"parity", "偶奇", 5}, {"search", "探索", 5},
 };
 
 // The four cells of the 2 x 2 whose top left is cell: a b / c d.
@@ -36,6 +38,7 @@ const TechniqueInfo& InfoOf(Technique technique)
 
 Techniques::Techniques(int width, int height)
     : ring_(RingOf(width, height)),
+      ringParity_(exact::RingEdgeParity(ring_, width, height)),
       seen_(static_cast<std::size_t>(width) * height, 0),
       disc_(seen_.size()), low_(seen_.size()), count_(seen_.size()), stone_(seen_.size()),
       end_(seen_.size()), parent_(seen_.size()), next_(seen_.size()), around_(seen_.size() * 4, -1)
@@ -156,6 +159,45 @@ bool Techniques::Ring(const Board& b, const Sink& sink)
         std::sort(f.cells.begin(), f.cells.end());
         if (reasons) {
             f.because = {ring_[from], ring_[to], firstOf[Other(c)]};
+            Sorted(f.because);
+        }
+        if (sink(f))
+            return true;
+    }
+    return false;
+}
+
+bool Techniques::Parity(const Board& b, const Sink& sink)
+{
+    const int len = static_cast<int>(ring_.size());
+    const auto at = [&](int k) { return ring_[(k + len) % len]; };
+    // The edges across which the colour cannot change: with an odd number of
+    // inner points those of the other parity than the corners'; with an even
+    // number, once it changes across one edge, the others of that parity.
+    int change = -1;
+    if (!exact::OddInnerPoints(b.width, b.height)) {
+        for (int k = 0; k < len && change < 0; ++k)
+            if (b.colours[at(k)] != kFree && b.colours[at(k + 1)] != kFree && b.colours[at(k)] != b.colours[at(k + 1)])
+                change = k;
+        if (change < 0)
+            return false;
+    }
+    const int closed = change < 0 ? 1 : ringParity_[change];
+    for (int k = 0; k < len; ++k) {
+        if (k == change || ringParity_[k] != closed)
+            continue;
+        const int p = at(k), q = at(k + 1);
+        if ((b.colours[p] == kFree) == (b.colours[q] == kFree))
+            continue;
+        const int stone = b.colours[p] != kFree ? p : q;
+        Finding& f = finding_;
+        f = Finding{Technique::Parity, b.colours[stone], {stone == p ? q : p}, {}, 0};
+        if (reasons) {
+            f.because = {stone};
+            if (change >= 0) {
+                f.because.push_back(at(change));
+                f.because.push_back(at(change + 1));
+            }
             Sorted(f.because);
         }
         if (sink(f))

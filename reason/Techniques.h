@@ -15,8 +15,8 @@
 
 namespace reason {
 
-enum class Technique : std::uint8_t { Block, Checker, Ring, Escape, Reach, Cut, Trial, Either, Search };
-constexpr int kTechniqueCount = 9;
+enum class Technique : std::uint8_t { Block, Checker, Ring, Escape, Reach, Cut, Trial, Either, Parity, Search };
+constexpr int kTechniqueCount = 10;
 constexpr int kSimpleCount = 6;  // Block .. Cut, grades 1 to 3
 constexpr int kMaxGrade = 5;
 
@@ -55,6 +55,10 @@ public:
     bool Escape(const Board& b, const Sink& sink);
     bool Reach(const Board& b, const Sink& sink);
     bool Cut(const Board& b, const Sink& sink);
+    // The colour changes round the ring only where the line between the
+    // colours can end (exact/BorderParity.h): a free ring cell beside a
+    // stone across an edge where it cannot takes that stone's colour.
+    bool Parity(const Board& b, const Sink& sink);
     // One technique of grades 1 to 3.
     bool Run(Technique technique, const Board& b, const Sink& sink);
     // Every technique of grades 1 to 3, simplest first.
@@ -91,6 +95,7 @@ private:
     }
 
     std::vector<int> ring_;
+    std::vector<std::uint8_t> ringParity_;  // per ring edge, see exact/BorderParity.h
     std::vector<int> seen_, queue_;
     int mark_ = 0;
     std::vector<int> disc_, low_, count_, stone_, end_, parent_, next_;

@@ -75,6 +75,15 @@ const FirstStep kFirstSteps[] = {
      Technique::Either, reason::kBlack, {{10, 11}, {9, 13}}, {{12, 15}}, 8},
     {"a unique puzzle that no trial moves is decided by search",
      ". . . . .\n. W . . .\n. . . B .\n. B . W .\n. . . . W\n", Technique::Search, reason::kBlack, {{3, 3}}, {}, 0},
+    // 6 x 6 has 25 inner points, so the line between the colours cannot end
+    // between 2,1 and 3,1; 7 x 6 has 30, so with its end between 2,1 and
+    // 3,1 the other cannot be between 6,1 and 7,1.
+    {"the colour cannot change round the border where the line between the colours cannot end",
+     ". . B . . .\n. . . . . .\n. . . . . .\n. . . . . .\n. . . . . .\n. . . . . .\n", Technique::Parity,
+     reason::kBlack, {{2, 1}}, {{3, 1}}, 0},
+    {"nor where its other end would lie on a point of the same parity as the first",
+     ". W B B B B .\n. . . . . . .\n. . . . . . .\n. . . . . . .\n. . . . . . .\n. . . . . . .\n",
+     Technique::Parity, reason::kBlack, {{7, 1}}, {{2, 1}, {3, 1}, {6, 1}}, 0},
 };
 
 TEST(ReasonerFirstStep, EachTechniqueWhereNoSimplerOneApplies)
