@@ -140,15 +140,16 @@ int GradeAllowsRemoval(Grid& givens, std::size_t i, const LevelRules& rules, con
 // stone has been found necessary it stays necessary: every later puzzle has
 // fewer givens, so at least as many solutions without it. One pass
 // therefore leaves a minimal puzzle, unless the automatic solver kept a
-// stone that the puzzle could do without; stones kept for the grade go in a
-// last pass when the puzzle can do without them, so that the puzzle is
-// always minimal and its grade is checked afterwards.
+// stone that the puzzle could do without. A graded level's puzzle is
+// minimal for its grade: each of its stones is needed for the one solution
+// or for keeping the grade down (a puzzle without any spare stone is
+// hardly ever of grade 1 or 2); its grade is checked afterwards.
 Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& order, const LevelRules& rules,
                        Stop& stop, Grid& givens)
 {
     const std::atomic<bool>* cancel = stop.cancel;
     givens = solution;
-    std::vector<std::size_t> keptForProgram, keptForGrade;
+    std::vector<std::size_t> keptForProgram;
     for (std::size_t i : order) {
         if (stop.Now())
             return Removal::Cancelled;
@@ -171,15 +172,6 @@ Removal TakeStonesAway(const Grid& solution, const std::vector<std::size_t>& ord
         if (allowed < 0)
             return Removal::Cancelled;
         if (allowed == 1)
-            givens.cells[i] = Empty;
-        else
-            keptForGrade.push_back(i);
-    }
-    for (std::size_t i : keptForGrade) {
-        const int unique = UniqueWithout(givens, i, givens.cells[i], cancel);
-        if (unique < 0)
-            return Removal::Cancelled;
-        if (unique == 1)
             givens.cells[i] = Empty;
     }
     for (std::size_t i : keptForProgram) {
