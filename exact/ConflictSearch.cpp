@@ -473,9 +473,9 @@ int ConflictSearch::PropagateRing()
 }
 
 // With an even number of inner points the two ends of the line between the
-// colours lie on points of different parity: once the
-// colour is seen to change across one ring edge, it changes across no other
-// edge of that edge's parity.
+// colours lie on points of different parity: once the colour is seen to
+// change across one ring edge, it changes across no other edge of that
+// edge's parity.
 int ConflictSearch::PropagateRingParity(int known)
 {
     const int len = static_cast<int>(ring_.size());

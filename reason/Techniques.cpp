@@ -176,9 +176,11 @@ bool Techniques::Parity(const Board& b, const Sink& sink)
     // number, once it changes across one edge, the others of that parity.
     int change = -1;
     if (!exact::OddInnerPoints(b.width, b.height)) {
-        for (int k = 0; k < len && change < 0; ++k)
-            if (b.colours[at(k)] != kFree && b.colours[at(k + 1)] != kFree && b.colours[at(k)] != b.colours[at(k + 1)])
+        for (int k = 0; k < len && change < 0; ++k) {
+            const int c = b.colours[at(k)], next = b.colours[at(k + 1)];
+            if (c != kFree && next != kFree && c != next)
                 change = k;
+        }
         if (change < 0)
             return false;
     }
