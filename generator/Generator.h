@@ -18,7 +18,8 @@
 enum class GenerateLevel {
     Program,  // the automatic solver (AutoSolve) also solves it from the givens
     Any,      // only unique and minimal, the fewest givens of several tries
-    // Unique, minimal and of exactly this grade (the reasoner's, 1..5).
+    // Unique, of exactly this grade (the reasoner's, 1..5), and minimal for
+    // it: no given can go without a second solution or a harder grade.
     Grade1,
     Grade2,
     Grade3,
